@@ -1,0 +1,18 @@
+# Native build: the build-time tools (the packer) and native tests of the
+# plain logic, optionally with sanitizers.
+option(ZR_SANITIZE "Build the native tests with AddressSanitizer and UBSan" ON)
+if(ZR_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+find_package(GTest QUIET)
+if(NOT GTest_FOUND)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+  add_library(GTest::gmock ALIAS gmock)
+endif()
+include(GoogleTest)
+
+add_subdirectory(common)
+add_subdirectory(tools/packer)
