@@ -16,3 +16,11 @@ include(GoogleTest)
 
 add_subdirectory(common)
 add_subdirectory(tools/packer)
+
+# Native tests of the installers' plain logic, where a module has them.
+foreach(dir zrsetup/journal/tests/native zrsetup/integration/tests/native
+            gatesetup/logview/tests/native)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
+    add_subdirectory(${dir})
+  endif()
+endforeach()

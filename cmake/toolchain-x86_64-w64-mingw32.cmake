@@ -1,0 +1,16 @@
+# Cross build for Windows with Debian's mingw-w64 compilers (x86_64), win32 threading
+# model so that no libwinpthread is needed.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(ZR_TARGET_TRIPLE x86_64-w64-mingw32)
+
+set(CMAKE_C_COMPILER ${ZR_TARGET_TRIPLE}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${ZR_TARGET_TRIPLE}-g++-win32)
+set(CMAKE_RC_COMPILER ${ZR_TARGET_TRIPLE}-windres)
+set(CMAKE_OBJDUMP ${ZR_TARGET_TRIPLE}-objdump)
+set(CMAKE_STRIP ${ZR_TARGET_TRIPLE}-strip)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${ZR_TARGET_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

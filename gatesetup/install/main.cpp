@@ -1,0 +1,6 @@
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // not yet implemented
+  return 0;
+}

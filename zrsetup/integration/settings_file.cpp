@@ -1,0 +1,6 @@
+#include "settings_file.h"
+
+bool AdaptSettingsFile() {
+  // not yet implemented
+  return true;
+}
