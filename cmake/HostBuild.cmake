@@ -16,3 +16,4 @@ include(GoogleTest)
 
 add_subdirectory(common)
 add_subdirectory(tools/packer)
+add_subdirectory(common/tests)
