@@ -58,6 +58,17 @@ TEST_F(ZrpackTest, RefusedTreeLeavesNoOutputFile) {
             std::vector<fs::path>{errors_});
 }
 
+TEST_F(ZrpackTest, UnwritableOutputIsAFailure) {
+  input_.AddFile("f", "x");
+  const fs::path output = work_.Path("missing-folder/payload.bin");
+
+  EXPECT_EQ(
+      RunZrpack("--format gatesetup " + Quoted(input_.root()) + " " + Quoted(output), errors_), 1);
+
+  const std::string errors = AsString(ReadWholeFile(errors_));
+  EXPECT_NE(errors.find(output.string()), std::string::npos) << errors;
+}
+
 TEST_F(ZrpackTest, BadArgumentsGetTheUsageAndExitCode2) {
   input_.AddFile("f", "x");
   const std::string folder = Quoted(input_.root());
