@@ -16,6 +16,7 @@ include(GoogleTest)
 
 add_subdirectory(common)
 add_subdirectory(tools/packer)
+add_subdirectory(common/tests)
 
 # Native tests of the installers' plain logic, where a module has them.
 foreach(dir zrsetup/journal/tests/native zrsetup/integration/tests/native

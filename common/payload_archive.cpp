@@ -39,6 +39,8 @@ bool PayloadCursor::ReadName(const char** name, std::size_t* length) {
   // Look for the terminator no further than one byte past the longest name.
   std::size_t window = Remaining();
   if (window > kMaxNameLength + 1) window = kMaxNameLength + 1;
+  // memchr wants a valid pointer even for 0 bytes; an empty resource may have none.
+  if (window == 0) return false;
   const void* nul = std::memchr(position_, 0, window);
   if (nul == nullptr) return false;
   *name = reinterpret_cast<const char*>(position_);
