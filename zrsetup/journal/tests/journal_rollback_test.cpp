@@ -21,9 +21,9 @@ void MakeFile(const std::string& path) { ASSERT_TRUE(harness::WriteFileBytes(pat
 class RemovalWatch {
  public:
   explicit RemovalWatch(const std::string& folder) {
-    folder_ = CreateFileA(folder.c_str(), FILE_LIST_DIRECTORY,
-                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
+    folder_ = CreateFileA(
+        folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
     event_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     Listen();
   }
@@ -84,10 +84,10 @@ TEST(JournalRollBackTest, RemovesNewestFirstWithTheDerivedFilesInTheirOrder) {
   harness::ScratchFolder scratch;
   const std::string examples = scratch.PathOf("Examples");
   ASSERT_TRUE(harness::CreateFolders(examples + "\\Sub"));
-  const char* present[] = {"Amp.Sch", "Amp.zre", "Amp.cir", "Amp.net", "Amp.als",
-                           "Amp.mvl", "Amp.1op", "Amp.dat", "Amp.mif", "Amp.out",
-                           "Amp.txt", "guide.HLP", "guide.gid", "notes.txt", "notes.zre",
-                           "Sub\\inner.txt"};
+  const char* present[] = {"Amp.Sch",   "Amp.zre",   "Amp.cir",   "Amp.net",
+                           "Amp.als",   "Amp.mvl",   "Amp.1op",   "Amp.dat",
+                           "Amp.mif",   "Amp.out",   "Amp.txt",   "guide.HLP",
+                           "guide.gid", "notes.txt", "notes.zre", "Sub\\inner.txt"};
   for (const char* name : present) MakeFile(examples + "\\" + name);
 
   InstallJournal journal;
@@ -125,8 +125,7 @@ TEST(JournalRollBackTest, DerivedFileStatesDecideTheResult) {
       {"all present", true, State::kFile, true, false},
       {"schematic already gone", false, State::kFile, false, false},
       {"derived file in use, cannot be deleted", true, State::kInUse, false, true},
-      {"derived name is a folder, cannot be opened for reading", true, State::kFolder, true,
-       true},
+      {"derived name is a folder, cannot be opened for reading", true, State::kFolder, true, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.description);
