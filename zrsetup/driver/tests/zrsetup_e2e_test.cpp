@@ -412,6 +412,27 @@ TEST_F(ZrsetupScenario, InvalidFoldersAreRejectedOneFieldAtATime) {
   EXPECT_TRUE(harness::FolderExists("C:\\programs folder"));
 }
 
+// The dialog reads 999 characters of a longer text; what the system then does
+// with such a path is its own answer. Here Wine creates the 999-character
+// folder, refuses the longer paths below it (error 206, "File name is too
+// long"), and the installation ends as a failed extraction.
+TEST_F(ZrsetupScenario, FolderTextIsReadUpTo999Characters) {
+  std::string longText = "C:\\long";
+  while (longText.size() < 1200) longText += "\\" + std::string(49, 'x');
+  StartAndWaitForWelcome();
+  GoToFolderDialog();
+  harness::SetControlText(folders_, kInstallationField, longText);
+  harness::PressButton(folders_, kOk);
+  ExpectMessageAndClose("Error while copying files");
+  ExpectExitCodeZero();
+  // The journal's first record is the installation folder as accepted.
+  std::string log;
+  ASSERT_TRUE(harness::ReadFileBytes("c:\\zrsetup.log", &log));
+  EXPECT_EQ(log.substr(0, log.find('\n') + 1), "D" + longText.substr(0, 999) + "\n");
+  EXPECT_NE(log.find("Error = 206\r\n"), std::string::npos);
+  EXPECT_FALSE(harness::FolderExists(longText.substr(0, 1000)));
+}
+
 class CompleteInstallation : public ZrsetupScenario {
  protected:
   // Runs the installation into `folder` up to the shortcut scope dialog.
