@@ -26,9 +26,11 @@ TEST_F(ExtractionReaderTest, SectionsArePresentOrSkipped) {
       {"end tag right before the examples section",
        ArchiveBytes().Tag('B').File("a", "1").End().Tag('E').File("b", "2").Tag('\0').Bytes(),
        both},
-      {"programs only", ArchiveBytes().Tag('B').File("a", "1").Tag('\0').Bytes(),
+      {"programs only",
+       ArchiveBytes().Tag('B').File("a", "1").Tag('\0').Bytes(),
        {"BinDL\\", "BinDL\\a", "files"}},
-      {"examples only", ArchiveBytes().Tag('E').File("b", "2").Tag('\0').Bytes(),
+      {"examples only",
+       ArchiveBytes().Tag('E').File("b", "2").Tag('\0').Bytes(),
        {"Examples\\", "Examples\\b", "files"}},
       {"neither", ArchiveBytes().Tag('\0').Bytes(), {"files"}},
       {"empty archive", "", {"files"}},
@@ -41,9 +43,7 @@ TEST_F(ExtractionReaderTest, SectionsArePresentOrSkipped) {
   };
   for (const SectionCase& c : cases) {
     SCOPED_TRACE(c.description);
-    harness::DeleteTree(installFolder_);
-    ASSERT_TRUE(CreateDirectoryA(installFolder_.c_str(), nullptr));
-    context_.journal.Free();
+    StartAfresh();
 
     EXPECT_TRUE(Extract(c.archive));
     EXPECT_EQ(InstalledTree(), c.expectedTree);
@@ -53,7 +53,7 @@ TEST_F(ExtractionReaderTest, SectionsArePresentOrSkipped) {
 TEST_F(ExtractionReaderTest, WithNeitherSectionTheRunStillRecordsAndSaves) {
   ASSERT_TRUE(Extract(ArchiveBytes().Tag('\0').Bytes()));
   const std::vector<std::string> expected = {
-      "D" + installFolder_,           "F" + In("files"),          "F" + In("links"),
+      "D" + installFolder_,       "F" + In("files"),       "F" + In("links"),
       "F" + In("BinDL\\nom.ind"), "F" + helpSettingsFile_,
   };
   EXPECT_EQ(Records(), expected);
@@ -77,10 +77,9 @@ TEST_F(ExtractionReaderTest, NestedFoldersAndEmptyFilesAreCreated) {
                                   .Tag('\0')
                                   .Bytes();
   ASSERT_TRUE(Extract(archive));
-  EXPECT_EQ(InstalledTree(),
-            (Tree{"Examples\\", "Examples\\Sub\\", "Examples\\Sub\\Deeper\\",
-                  "Examples\\Sub\\Deeper\\empty.txt", "Examples\\Sub\\data.bin",
-                  "Examples\\top.txt", "files"}));
+  EXPECT_EQ(InstalledTree(), (Tree{"Examples\\", "Examples\\Sub\\", "Examples\\Sub\\Deeper\\",
+                                   "Examples\\Sub\\Deeper\\empty.txt", "Examples\\Sub\\data.bin",
+                                   "Examples\\top.txt", "files"}));
   std::string bytes = "not empty";
   ASSERT_TRUE(harness::ReadFileBytes(In("Examples\\Sub\\Deeper\\empty.txt"), &bytes));
   EXPECT_EQ(bytes, "");
@@ -139,9 +138,7 @@ TEST_F(ExtractionReaderTest, MalformedArchivesFailWithInvalidData) {
   };
   for (const MalformedCase& c : cases) {
     SCOPED_TRACE(c.description);
-    harness::DeleteTree(installFolder_);
-    ASSERT_TRUE(CreateDirectoryA(installFolder_.c_str(), nullptr));
-    context_.journal.Free();
+    StartAfresh();
 
     EXPECT_FALSE(Extract(c.archive));
     EXPECT_EQ(GetLastError(), c.expectedError);
@@ -151,14 +148,12 @@ TEST_F(ExtractionReaderTest, MalformedArchivesFailWithInvalidData) {
 }
 
 TEST_F(ExtractionReaderTest, UnsafeNamesFailWithInvalidNameAndWriteNothing) {
-  const std::string unsafeNames[] = {"", ".", "..", "..\\escaped", "a\\b", "a/b", "c:escaped",
-                                     "file:stream", "con\x01trol"};
+  const std::string unsafeNames[] = {"",    ".",         "..",          "..\\escaped", "a\\b",
+                                     "a/b", "c:escaped", "file:stream", "con\x01trol"};
   for (const std::string& name : unsafeNames) {
     for (const bool asFolder : {false, true}) {
       SCOPED_TRACE((asFolder ? "folder " : "file ") + name);
-      harness::DeleteTree(installFolder_);
-      ASSERT_TRUE(CreateDirectoryA(installFolder_.c_str(), nullptr));
-      context_.journal.Free();
+      StartAfresh();
       ArchiveBytes archive;
       archive.Tag('B');
       if (asFolder) {
