@@ -107,6 +107,22 @@ TEST_F(ExtractionReaderTest, NestingUpToTheLimitIsExtracted) {
   EXPECT_TRUE(harness::FileExists(In(deepest + "\\deep.txt")));
 }
 
+// Paths are built whole, whatever their length, and handed to the system as
+// they are: never shortened to fit a buffer. (Wine accepts paths beyond
+// MAX_PATH; Windows would refuse them and fail the run with its own error.)
+TEST_F(ExtractionReaderTest, LongPathsReachTheSystemWhole) {
+  const std::string folder(200, 'd');
+  const std::string file(150, 'f');
+  const std::string archive =
+      ArchiveBytes().Tag('E').Directory(folder).File(file, "1").End().Tag('\0').Bytes();
+  ASSERT_GT(In("Examples\\" + folder + "\\" + file).size(), static_cast<std::size_t>(MAX_PATH));
+
+  ASSERT_TRUE(Extract(archive));
+  EXPECT_EQ(InstalledTree(), (Tree{"Examples\\", "Examples\\" + folder + "\\",
+                                   "Examples\\" + folder + "\\" + file, "files"}));
+  EXPECT_EQ(Records()[5], "F" + In("Examples\\" + folder + "\\" + file));
+}
+
 struct MalformedCase {
   const char* description;
   std::string archive;
