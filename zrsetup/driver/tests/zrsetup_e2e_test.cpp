@@ -172,12 +172,14 @@ class ZrsetupScenario : public ::testing::Test {
     ASSERT_NE(folders_, nullptr) << "no folder dialog";
   }
 
-  // Waits for a message box, checks its text, caption and buttons, presses
-  // OK and waits for it to close.
-  void ExpectMessageAndClose(const std::string& text) {
+  // Waits for a message box, checks its text, its owner (disabled while it is
+  // up), caption and buttons, presses OK and waits for it to close.
+  void ExpectMessageAndClose(const std::string& text, HWND owner) {
     HWND box = program_.WaitForMessageBox(kTimeoutMs);
     ASSERT_NE(box, nullptr) << "no message box for: " << text;
     EXPECT_EQ(harness::MessageBoxText(box), text);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), owner);
+    EXPECT_FALSE(IsWindowEnabled(owner)) << "not modal";
     EXPECT_EQ(harness::WindowText(box), "ZR Installer");
     EXPECT_TRUE(ControlExists(box, IDOK));
     EXPECT_FALSE(ControlExists(box, IDCANCEL));
@@ -251,11 +253,10 @@ class EarlierInstallation : public ZrsetupScenario {
     harness::PressButton(welcome_, kOk);
     HWND box = program_.WaitForMessageBox(kTimeoutMs);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(GetWindow(box, GW_OWNER), welcome_);
     EXPECT_FALSE(harness::HasWindow(program_, IsOlderVersionDialog));
     EXPECT_FALSE(harness::IsControlVisible(welcome_, kOk));
     EXPECT_TRUE(harness::IsControlVisible(welcome_, kProgress));
-    ExpectMessageAndClose("An installation already exists");
+    ExpectMessageAndClose("An installation already exists", welcome_);
     ExpectExitCodeZero();
     ExpectNothingInstalled();
   }
@@ -302,7 +303,7 @@ TEST_F(ZrsetupScenario, OlderSimulatorForcedInstallationGoesToFolderDialog) {
 TEST_F(ZrsetupScenario, MissingPayloadIsReportedAndEndsTheSequence) {
   StartAndWaitForWelcome(g_withoutPayload);
   harness::PressButton(welcome_, kOk);
-  ExpectMessageAndClose("Installation data not found");
+  ExpectMessageAndClose("Installation data not found", welcome_);
   ExpectExitCodeZero();
   EXPECT_FALSE(harness::HasWindow(program_, IsFolderDialog));
   ExpectNothingInstalled();
@@ -391,7 +392,7 @@ TEST_F(ZrsetupScenario, InvalidFoldersAreRejectedOneFieldAtATime) {
     harness::SetControlText(folders_, kInstallationField, step.installation);
     harness::SetControlText(folders_, kUserField, step.user);
     harness::PressButton(folders_, kOk);
-    ExpectMessageAndClose("Invalid folder");
+    ExpectMessageAndClose("Invalid folder", folders_);
     // The handler has ended: no second message, and the field is selected.
     ASSERT_TRUE(harness::WaitForPostedMessages(folders_, kOk, kTimeoutMs));
     EXPECT_EQ(program_.WaitForMessageBox(0), nullptr);
@@ -424,7 +425,7 @@ TEST_F(ZrsetupScenario, FolderTextIsReadUpTo999Characters) {
   GoToFolderDialog();
   harness::SetControlText(folders_, kInstallationField, longText);
   harness::PressButton(folders_, kOk);
-  ExpectMessageAndClose("Error while copying files");
+  ExpectMessageAndClose("Error while copying files", welcome_);
   ExpectExitCodeZero();
   // The journal's first record is the installation folder as accepted.
   std::string log;
@@ -516,7 +517,7 @@ TEST_F(CompleteInstallation, FailedExtractionLogsRollsBackAndSaysSo) {
   records.erase(std::find(records.begin(), records.end(), "F" + blocked), records.end());
 
   RunUpToScopeDialog(folder);
-  ExpectMessageAndClose("Error while copying files");
+  ExpectMessageAndClose("Error while copying files", welcome_);
   ExpectExitCodeZero();
   EXPECT_FALSE(harness::HasWindow(program_, IsShortcutScopeDialog));
 
@@ -561,7 +562,7 @@ TEST_F(CompleteInstallation, SettingsFileFailureRollsBackWithoutErrorLog) {
   GoToFolderDialog();
   harness::SetControlText(folders_, kInstallationField, folder);
   harness::PressButton(folders_, kOk);
-  ExpectMessageAndClose("Error while customizing ini file");
+  ExpectMessageAndClose("Error while customizing ini file", welcome_);
   ExpectExitCodeZero();
   EXPECT_FALSE(harness::HasWindow(program_, IsShortcutScopeDialog));
   EXPECT_FALSE(harness::FolderExists(folder))
