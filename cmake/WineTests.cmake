@@ -6,23 +6,19 @@ set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh;${
 
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# GoogleTest's customisation header for the win32 threading model (no std::mutex),
+# found before GoogleTest's own empty one by GoogleTest and by every test.
+foreach(gtest_target gtest gmock)
+  target_include_directories(${gtest_target} BEFORE PUBLIC
+                             $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/tests/gtest-win32>)
+endforeach()
 include(GoogleTest)
-
-# GoogleTest's Notification needs std::mutex, which the win32 threading model
-# lacks: GoogleTest and every test program take a Win32 stand-in instead.
-set(ZR_GTEST_WIN32_OPTIONS -DGTEST_HAS_NOTIFICATION_=1
-    "SHELL:-include ${CMAKE_SOURCE_DIR}/tests/wine/gtest_win32_notification.h")
-target_compile_options(gtest PRIVATE ${ZR_GTEST_WIN32_OPTIONS})
-target_compile_options(gmock PRIVATE ${ZR_GTEST_WIN32_OPTIONS})
-target_compile_options(gtest_main PRIVATE ${ZR_GTEST_WIN32_OPTIONS})
-target_compile_options(gmock_main PRIVATE ${ZR_GTEST_WIN32_OPTIONS})
 
 # zr_add_wine_gtest(<target> SOURCES <...> LIBRARIES <...>)
 # A GoogleTest console program, run as one test in one fresh prefix.
 function(zr_add_wine_gtest target)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
-  target_compile_options(${target} PRIVATE ${ZR_GTEST_WIN32_OPTIONS})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} gtest_main gmock)
   add_test(NAME ${target} COMMAND ${target})
 endfunction()
@@ -33,7 +29,6 @@ endfunction()
 function(zr_add_wine_scenarios target)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;ARGS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
-  target_compile_options(${target} PRIVATE ${ZR_GTEST_WIN32_OPTIONS})
   target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES} gtest_main gmock)
   gtest_add_tests(TARGET ${target} SOURCES ${ARG_SOURCES} EXTRA_ARGS ${ARG_ARGS}
                   TEST_PREFIX "${target}." TEST_LIST scenarios)

@@ -1,23 +1,36 @@
-// TEMPORARY minimal journal so that the integration tests can run; replaced
-// entirely by the journal module's own implementation on merge.
 #include "install_journal.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "written_file.h"
+
+namespace {
+
+// Running out of memory ends the installer: there is nothing sensible left to do.
+void* AllocateOrDie(std::size_t bytes) {
+  void* memory = std::malloc(bytes);
+  if (memory == nullptr) {
+    std::fputs("out of memory\n", stderr);
+    std::abort();
+  }
+  return memory;
+}
+
+}  // namespace
+
 void InstallJournal::Append(const char* record) {
-  const std::size_t size = std::strlen(record) + 1;
-  auto* node = static_cast<JournalNode*>(std::malloc(sizeof(JournalNode)));
-  char* text = static_cast<char*>(std::malloc(size));
-  if (node == nullptr || text == nullptr) std::abort();
-  std::memcpy(text, record, size);
+  const std::size_t length = std::strlen(record);
+  char* text = static_cast<char*>(AllocateOrDie(length + 1));
+  std::memcpy(text, record, length + 1);
+  JournalNode* node = static_cast<JournalNode*>(AllocateOrDie(sizeof(JournalNode)));
   node->text = text;
   node->next = nullptr;
-  if (last_ != nullptr) {
-    last_->next = node;
-  } else {
+  if (last_ == nullptr) {
     first_ = node;
+  } else {
+    last_->next = node;
   }
   last_ = node;
   ++count_;
@@ -27,10 +40,11 @@ bool InstallJournal::SaveToFile(const char* path) const {
   std::FILE* file = std::fopen(path, "wb");
   if (file == nullptr) return false;
   bool written = true;
-  for (const JournalNode* node = first_; node != nullptr; node = node->next) {
-    if (std::fprintf(file, "%s\n", node->text) < 0) written = false;
+  for (const JournalNode* node = first_; node != nullptr && written; node = node->next) {
+    const std::size_t length = std::strlen(node->text);
+    written = std::fwrite(node->text, 1, length, file) == length && std::fputc('\n', file) != EOF;
   }
-  if (std::fclose(file) != 0) written = false;
+  written = CloseWrittenFile(file) && written;
   return written;
 }
 
@@ -42,6 +56,7 @@ void InstallJournal::Free() {
     std::free(node);
     node = next;
   }
-  first_ = last_ = nullptr;
+  first_ = nullptr;
+  last_ = nullptr;
   count_ = 0;
 }

@@ -1,10 +1,12 @@
-// GoogleTest's Notification is built on std::mutex, which the win32 threading
-// model of the cross compilers lacks. This stand-in on a Win32 event is
-// force-included into GoogleTest and the test programs (with
-// GTEST_HAS_NOTIFICATION_ set, so that GoogleTest takes it instead of its own).
+// GoogleTest's customisation header for the cross builds. The win32 threading
+// model of mingw-w64's GCC 12 has no std::mutex or std::condition_variable,
+// which GoogleTest's Notification needs; that class (used only by its thread
+// helpers) is given here with a Win32 event instead.
 #pragma once
 
 #include <windows.h>
+
+#define GTEST_HAS_NOTIFICATION_ 1
 
 namespace testing {
 namespace internal {
