@@ -85,6 +85,8 @@ const RewriteCase kRewriteCases[] = {
      false},
     {"999 characters then an extra empty line", std::string(999, 'x') + "\r\nnext\r\n", kFolder,
      std::string(999, 'x') + "\n\nnext\n", true},
+    {"a NUL byte ends a piece's text", std::string("\0lost\nab\0cd\nnext\n", 17), kFolder,
+     "\nab\nnext\n", false},
     {"a line grown past 999 characters stays one line", std::string(20, 'x') + "\xA7\\BinDL\n",
      k990, std::string(20, 'x') + k990 + "\\BinDL\n", false},
 };
