@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gui_driver.h"
+#include "shortcut_expectations.h"
 #include "windows_state.h"
 
 namespace {
@@ -177,52 +178,19 @@ std::string RegisteredBrowser() {
   return browser;
 }
 
-void ExpectShortcut(const std::string& file, const harness::ShortcutContents& expected) {
-  SCOPED_TRACE(file);
-  harness::ShortcutContents actual;
-  ASSERT_TRUE(harness::ReadShortcut(file, &actual));
-  EXPECT_EQ(actual.path, expected.path);
-  EXPECT_EQ(actual.arguments, expected.arguments);
-  EXPECT_EQ(actual.workingFolder, expected.workingFolder);
-  EXPECT_EQ(actual.iconPath, expected.iconPath);
-  EXPECT_EQ(actual.description, expected.description);
-}
-
 void ExpectShortcuts(int groupCsidl, int desktopCsidl) {
   const std::string group = KnownFolderPath(groupCsidl) + "\\Morvane";
   const std::string desktop = KnownFolderPath(desktopCsidl);
-  const std::vector<std::string> expectedLinks = {"D" + group,
-                                                  "F" + group + "\\ZR Examples.lnk",
-                                                  "F" + group + "\\ZR PSpice.lnk",
-                                                  "F" + group + "\\Deinstallation.lnk",
-                                                  "F" + desktop + "\\ZR Examples.lnk",
-                                                  "F" + desktop + "\\ZR PSpice.lnk"};
   std::string links;
   ASSERT_TRUE(harness::ReadFileBytes(kInstallationFolder + "\\links", &links));
-  EXPECT_EQ(Lines(links), expectedLinks);
+  EXPECT_EQ(Lines(links), ExpectedLinkRecords(group, desktop));
   EXPECT_EQ(links.back(), '\n');
 
   CoInitialize(nullptr);
-  const std::string& f = kInstallationFolder;
-  const harness::ShortcutContents examples = {RegisteredBrowser(),
-                                              f + "\\Examples\\index.htm",
-                                              f + "\\Examples",
-                                              f + "\\BinDL\\zricon.ico",
-                                              0,
-                                              "ZR Examples"};
-  const harness::ShortcutContents simulator = {f + "\\BinDL\\psched.exe",
-                                               " -i \"" + f + "\\BinDL\\zrsim.ini\"",
-                                               kUserFolder,
-                                               "",
-                                               0,
-                                               "ZR PSpice"};
-  const harness::ShortcutContents uninstall = {
-      f + "\\BinDL\\zruninstall.exe", "", f + "\\BinDL", "", 0, "Deinstallation"};
-  for (const std::string& folder : {group, desktop}) {
-    ExpectShortcut(folder + "\\ZR Examples.lnk", examples);
-    ExpectShortcut(folder + "\\ZR PSpice.lnk", simulator);
+  for (const ExpectedShortcutFile& shortcut : ExpectedShortcutFiles(
+           group, desktop, kInstallationFolder, kUserFolder, RegisteredBrowser())) {
+    ExpectShortcut(shortcut);
   }
-  ExpectShortcut(group + "\\Deinstallation.lnk", uninstall);
   CoUninitialize();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "install_folders.h"
+#include "shortcut_expectations.h"
 #include "windows_state.h"
 
 namespace {
@@ -111,15 +112,6 @@ class ShortcutSetTest : public ::testing::Test {
   }
 };
 
-std::vector<std::string> CompleteJournal(const std::string& group, const std::string& desktop) {
-  return {"D" + group,
-          "F" + group + "\\ZR Examples.lnk",
-          "F" + group + "\\ZR PSpice.lnk",
-          "F" + group + "\\Deinstallation.lnk",
-          "F" + desktop + "\\ZR Examples.lnk",
-          "F" + desktop + "\\ZR PSpice.lnk"};
-}
-
 struct ScopeCase {
   int currentUserOnly;
   int groupCsidl;
@@ -148,7 +140,7 @@ TEST_F(ShortcutSetTest, CompleteRunRecordsSixLinksInTheChosenScope) {
     set.browserPath.Assign(kBrowser.c_str());
     EXPECT_TRUE(set.CreateProgramGroupAndShortcuts(c.currentUserOnly));
 
-    const std::vector<std::string> expected = CompleteJournal(group, desktop);
+    const std::vector<std::string> expected = ExpectedLinkRecords(group, desktop);
     EXPECT_EQ(Records(set.journal), expected);
     for (std::size_t i = 1; i < expected.size(); ++i) {
       EXPECT_TRUE(harness::FileExists(expected[i].substr(1))) << expected[i];
@@ -163,50 +155,17 @@ TEST_F(ShortcutSetTest, CompleteRunRecordsSixLinksInTheChosenScope) {
   }
 }
 
-struct ShortcutCase {
-  const char* file;
-  harness::ShortcutContents expected;
-};
-
-void ExpectShortcut(const std::string& file, const harness::ShortcutContents& expected) {
-  SCOPED_TRACE(file);
-  harness::ShortcutContents actual;
-  ASSERT_TRUE(harness::ReadShortcut(file, &actual));
-  EXPECT_EQ(actual.path, expected.path);
-  EXPECT_EQ(actual.arguments, expected.arguments);
-  EXPECT_EQ(actual.workingFolder, expected.workingFolder);
-  EXPECT_EQ(actual.iconPath, expected.iconPath);
-  if (!expected.iconPath.empty()) {
-    EXPECT_EQ(actual.iconIndex, expected.iconIndex);
-  }
-  EXPECT_EQ(actual.description, expected.description);
-}
-
 // The shell link stores a target without its quotes; the simulator's
 // argument keeps them, the examples' argument has none despite the blanks.
 TEST_F(ShortcutSetTest, EachKindCarriesItsSettings) {
   ShortcutSet set;
   set.browserPath.Assign(kBrowser.c_str());
   ASSERT_TRUE(set.CreateProgramGroupAndShortcuts(1));
-  const std::string group = KnownFolderPath(CSIDL_PROGRAMS) + "\\Morvane";
-  const std::string desktop = KnownFolderPath(CSIDL_DESKTOPDIRECTORY);
-  const std::string& f = kInstallationFolder;
-  const harness::ShortcutContents examples = {
-      kBrowser,     f + "\\Examples\\index.htm", f + "\\Examples", f + "\\BinDL\\zricon.ico", 0,
-      "ZR Examples"};
-  const harness::ShortcutContents simulator = {f + "\\BinDL\\psched.exe",
-                                               " -i \"" + f + "\\BinDL\\zrsim.ini\"",
-                                               kUserFolder,
-                                               "",
-                                               0,
-                                               "ZR PSpice"};
-  const harness::ShortcutContents uninstall = {
-      f + "\\BinDL\\zruninstall.exe", "", f + "\\BinDL", "", 0, "Deinstallation"};
-  for (const std::string& folder : {group, desktop}) {
-    ExpectShortcut(folder + "\\ZR Examples.lnk", examples);
-    ExpectShortcut(folder + "\\ZR PSpice.lnk", simulator);
+  for (const ExpectedShortcutFile& shortcut : ExpectedShortcutFiles(
+           KnownFolderPath(CSIDL_PROGRAMS) + "\\Morvane", KnownFolderPath(CSIDL_DESKTOPDIRECTORY),
+           kInstallationFolder, kUserFolder, kBrowser)) {
+    ExpectShortcut(shortcut);
   }
-  ExpectShortcut(group + "\\Deinstallation.lnk", uninstall);
 }
 
 // Without a browser the examples shortcut points at the start page itself,
@@ -215,9 +174,9 @@ TEST_F(ShortcutSetTest, WithoutBrowserTheExamplesShortcutOpensTheStartPage) {
   ShortcutSet set;
   ASSERT_TRUE(set.CreateProgramGroupAndShortcuts(1));
   const std::string& f = kInstallationFolder;
-  ExpectShortcut(KnownFolderPath(CSIDL_PROGRAMS) + "\\Morvane\\ZR Examples.lnk",
-                 {f + "\\Examples\\index.htm", "", f + "\\Examples", f + "\\BinDL\\zricon.ico", 0,
-                  "ZR Examples"});
+  ExpectShortcut({KnownFolderPath(CSIDL_PROGRAMS) + "\\Morvane\\ZR Examples.lnk",
+                  {f + "\\Examples\\index.htm", "", f + "\\Examples", f + "\\BinDL\\zricon.ico", 0,
+                   "ZR Examples"}});
   EXPECT_EQ(Records(set.journal).size(), 6u);
 }
 
@@ -250,7 +209,7 @@ TEST_F(ShortcutSetTest, MissingDesktopLeavesTheGroupComplete) {
   set.browserPath.Assign(kBrowser.c_str());
   EXPECT_TRUE(set.CreateProgramGroupAndShortcuts(1));
   std::vector<std::string> expected =
-      CompleteJournal(KnownFolderPath(CSIDL_PROGRAMS) + "\\Morvane", desktop);
+      ExpectedLinkRecords(KnownFolderPath(CSIDL_PROGRAMS) + "\\Morvane", desktop);
   expected.resize(4);
   EXPECT_EQ(Records(set.journal), expected);
   EXPECT_TRUE(notifications.UpdatedFolders().empty());
