@@ -82,6 +82,27 @@ TEST_F(RegistryValuesTest, FileAssociationNamesTheStarterAndTheSimulator) {
   ExpectStringValue(HKEY_CLASSES_ROOT, "WinZREStarter\\psched", nullptr, commandLine.Text());
 }
 
+// A volatile key takes no lasting subkeys, so the command key below it can be
+// neither opened nor created: only that key's value is lost.
+TEST_F(RegistryValuesTest, KeyThatCannotBeCreatedLosesOnlyItsOwnValue) {
+  for (DWORD options : {REG_OPTION_NON_VOLATILE, REG_OPTION_VOLATILE}) {
+    const char* key = options == REG_OPTION_VOLATILE ? "WinZREStarter\\shell" : "WinZREStarter";
+    HKEY created = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, options, KEY_ALL_ACCESS, nullptr,
+                              &created, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(created);
+  }
+  CountedString commandLine;
+  commandLine.Assign("\"psched.exe\" -i \"zrsim.ini\"");
+  RegisterFileAssociation(commandLine);
+
+  EXPECT_FALSE(
+      harness::RegistryKeyExists(HKEY_CLASSES_ROOT, "WinZREStarter\\shell\\open\\command"));
+  ExpectStringValue(HKEY_CLASSES_ROOT, ".zre", nullptr, "WinZREStarter");
+  ExpectStringValue(HKEY_CLASSES_ROOT, "WinZREStarter\\psched", nullptr, commandLine.Text());
+}
+
 TEST_F(RegistryValuesTest, HelpMacrosAreAllowed) {
   AllowHelpMacros();
   const harness::RegistryValue value = ReadRegistryValue(
