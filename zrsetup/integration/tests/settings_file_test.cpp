@@ -171,6 +171,10 @@ TEST_F(SettingsFileTest, UnwritableFileFailsAndKeepsItsContent) {
   HANDLE reader = CreateFileA(settings_.string().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  std::FILE* probe = std::fopen(settings_.string().c_str(), "r");
+  ASSERT_NE(probe, nullptr) << "the file must stay readable";
+  std::fclose(probe);
+  ASSERT_EQ(std::fopen(settings_.string().c_str(), "wb"), nullptr) << "but not writable";
   CountedString folder;
   folder.Assign(kFolder.c_str());
   EXPECT_FALSE(RewriteSettingsFile(settings_.string().c_str(), folder));
