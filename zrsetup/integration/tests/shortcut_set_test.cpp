@@ -97,6 +97,15 @@ class ShortcutSetTest : public ::testing::Test {
       harness::WriteFileBytes(path, "x");
     }
     harness::CreateFolders(kUserFolder);
+    RemoveShortcuts();
+  }
+  void TearDown() override {
+    ResetFolders();
+    CoUninitialize();
+  }
+
+  // Removes the groups and desktop shortcuts of both scopes.
+  static void RemoveShortcuts() {
     for (int csidl : {CSIDL_COMMON_PROGRAMS, CSIDL_PROGRAMS}) {
       harness::DeleteTree(KnownFolderPath(csidl) + "\\Morvane");
     }
@@ -105,10 +114,6 @@ class ShortcutSetTest : public ::testing::Test {
         DeleteFileA((KnownFolderPath(csidl) + name).c_str());
       }
     }
-  }
-  void TearDown() override {
-    ResetFolders();
-    CoUninitialize();
   }
 };
 
@@ -127,7 +132,7 @@ TEST_F(ShortcutSetTest, CompleteRunRecordsSixLinksInTheChosenScope) {
   };
   for (const ScopeCase& c : cases) {
     SCOPED_TRACE("currentUserOnly " + std::to_string(c.currentUserOnly));
-    SetUp();
+    RemoveShortcuts();
     const std::string group = KnownFolderPath(c.groupCsidl) + "\\Morvane";
     const std::string desktop = KnownFolderPath(c.desktopCsidl);
     if (c.groupExists) {
@@ -151,7 +156,6 @@ TEST_F(ShortcutSetTest, CompleteRunRecordsSixLinksInTheChosenScope) {
     std::string links;
     ASSERT_TRUE(harness::ReadFileBytes(kInstallationFolder + "\\links", &links));
     EXPECT_EQ(links, Joined(expected));
-    TearDown();
   }
 }
 
