@@ -199,6 +199,19 @@ TEST_F(ShortcutSetTest, FailedSimulatorShortcutEndsTheGroup) {
   EXPECT_FALSE(harness::FileExists(desktop + "\\ZR Examples.lnk"));
 }
 
+// Without COM on the thread no link object can be made: the group folder is
+// recorded, nothing else.
+TEST_F(ShortcutSetTest, NoLinkObjectLeavesOnlyTheGroupRecord) {
+  CoUninitialize();
+  ShortcutSet set;
+  set.browserPath.Assign(kBrowser.c_str());
+  const bool created = set.CreateProgramGroupAndShortcuts(0);
+  CoInitialize(nullptr);
+  EXPECT_FALSE(created);
+  EXPECT_EQ(Records(set.journal),
+            std::vector<std::string>{"D" + KnownFolderPath(CSIDL_COMMON_PROGRAMS) + "\\Morvane"});
+}
+
 // A desktop folder that is missing is not found (the lookup does not create
 // it): the group is complete, nothing is put on the desktop or announced.
 TEST_F(ShortcutSetTest, MissingDesktopLeavesTheGroupComplete) {
