@@ -3,8 +3,7 @@
 // program left on disk.
 //
 // Command line: zrsetup.exe, the payload folder it carries (a Linux path),
-// the variant of zrsetup.exe without payload resource, and the variant whose
-// payload lacks the simulator's settings file.
+// and the variant of zrsetup.exe without payload resource.
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <windows.h>
@@ -21,10 +20,9 @@
 
 namespace {
 
-std::string g_zrsetup;          // Windows path of zrsetup.exe
-std::string g_payloadFolder;    // Windows path of the folder packed into it
-std::string g_withoutPayload;   // Windows path of the variant without payload
-std::string g_withoutSettings;  // Windows path of the variant without BinDL\zrsim.ini
+std::string g_zrsetup;         // Windows path of zrsetup.exe
+std::string g_payloadFolder;   // Windows path of the folder packed into it
+std::string g_withoutPayload;  // Windows path of the variant without payload
 
 constexpr int kTimeoutMs = 30000;
 
@@ -552,40 +550,16 @@ TEST_F(CompleteInstallation, FailedExtractionLogsRollsBackAndSaysSo) {
   EXPECT_FALSE(harness::FileExists(harness::WindowsFolder() + "\\msim.ini"));
 }
 
-// The payload of this variant has no settings file, so adapting it fails
-// after a complete extraction: everything unpacked goes again, the "files"
-// journal and the installation folder included, and no error log is written.
-TEST_F(CompleteInstallation, SettingsFileFailureRollsBackWithoutErrorLog) {
-  const std::string parent = "C:\\ZR settings";
-  const std::string folder = parent + "\\Sim folder";
-  StartAndWaitForWelcome(g_withoutSettings);
-  GoToFolderDialog();
-  harness::SetControlText(folders_, kInstallationField, folder);
-  harness::PressButton(folders_, kOk);
-  ExpectMessageAndClose("Error while customizing ini file", welcome_);
-  ExpectExitCodeZero();
-  EXPECT_FALSE(harness::HasWindow(program_, IsShortcutScopeDialog));
-  EXPECT_FALSE(harness::FolderExists(folder))
-      << "left: " << ::testing::PrintToString(harness::ListTree(folder));
-  EXPECT_TRUE(harness::FolderExists(parent));  // created by the folder dialog, not listed
-  EXPECT_FALSE(harness::FileExists("c:\\zrsetup.log"));
-  EXPECT_FALSE(harness::FileExists(harness::WindowsFolder() + "\\msim.ini"));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  if (argc < 5) {
-    std::fprintf(stderr,
-                 "usage: %s ZRSETUP PAYLOAD_FOLDER ZRSETUP_WITHOUT_PAYLOAD "
-                 "ZRSETUP_WITHOUT_SETTINGS\n",
-                 argv[0]);
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: %s ZRSETUP PAYLOAD_FOLDER ZRSETUP_WITHOUT_PAYLOAD\n", argv[0]);
     return 2;
   }
   g_zrsetup = harness::ToWindowsPath(argv[1]);
   g_payloadFolder = harness::ToWindowsPath(argv[2]);
   g_withoutPayload = harness::ToWindowsPath(argv[3]);
-  g_withoutSettings = harness::ToWindowsPath(argv[4]);
   return RUN_ALL_TESTS();
 }
