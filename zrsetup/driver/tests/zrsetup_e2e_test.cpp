@@ -17,6 +17,7 @@
 #include "dialog_waits.h"
 #include "gui_driver.h"
 #include "windows_state.h"
+#include "zrsetup_dialogs.h"
 
 namespace {
 
@@ -26,61 +27,17 @@ std::string g_withoutPayload;  // Windows path of the variant without payload
 
 constexpr int kTimeoutMs = 30000;
 
-// Control identifiers of zrsetup's dialogs.
-constexpr int kOk = 116;
-constexpr int kCancel = 117;
-constexpr int kProgress = 122;
-constexpr int kFirstChoice = 108;
-constexpr int kSecondChoice = 109;
-constexpr int kInstallationField = 112;
-constexpr int kUserField = 113;
-constexpr int kSearchInstallation = 114;
-constexpr int kDefaultInstallation = 119;
-constexpr int kDefaultUser = 120;
-
 constexpr const char* kOlderSimulatorKey = "SOFTWARE\\MicroSim\\MicroSim\\8.0";
 constexpr const char* kOwnInstallationKey = "SOFTWARE\\MicroSim\\MicroSim\\ZR";
 
 using harness::ControlExists;
 using harness::ControlText;
-
-bool IsDialog(HWND window) {
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof(name));
-  return std::string(name) == "#32770";
-}
-
-bool IsWelcomeDialog(HWND window) {
-  return IsDialog(window) && ControlExists(window, kProgress) && ControlExists(window, kCancel);
-}
-bool IsFolderDialog(HWND window) {
-  return IsDialog(window) && ControlExists(window, kInstallationField);
-}
-bool IsOlderVersionDialog(HWND window) {
-  return IsDialog(window) && ControlText(window, kSecondChoice) == "Force installation !";
-}
-bool IsShortcutScopeDialog(HWND window) {
-  return IsDialog(window) && ControlText(window, kSecondChoice) == "for the current user only";
-}
-bool IsFinishedDialog(HWND window) {
-  return IsDialog(window) && ControlExists(window, kOk) && !ControlExists(window, kProgress) &&
-         !ControlExists(window, kSecondChoice) && !ControlExists(window, kInstallationField);
-}
+using namespace zrsetup_dialogs;
 
 std::string DefaultInstallationFolder() {
   return harness::KnownFolderPath(CSIDL_PROGRAM_FILES) + "\\Morvane";
 }
 std::string DefaultUserFolder() { return harness::KnownFolderPath(CSIDL_PERSONAL) + "\\PSpice"; }
-
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));  // a last line without LF
-  return lines;
-}
 
 // What a text-mode stream of the C library writes for `text`.
 std::string AsTextMode(const std::string& text) {

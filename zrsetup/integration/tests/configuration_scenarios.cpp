@@ -11,22 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "dialog_waits.h"
 #include "gui_driver.h"
 #include "shortcut_expectations.h"
 #include "windows_state.h"
+#include "zrsetup_dialogs.h"
 
 namespace {
 
 using harness::KnownFolderPath;
 using harness::ProgramUnderTest;
+using namespace zrsetup_dialogs;
 
-// Dialogs and controls of the installer.
-constexpr int kOk = 116;
-constexpr int kCancel = 117;
-constexpr int kInstallationFolderEdit = 112;
-constexpr int kUserFolderEdit = 113;
-constexpr int kAllUsersRadio = 108;
-constexpr int kCurrentUserRadio = 109;
 constexpr int kWaitMs = 30000;
 
 std::string gInstaller;
@@ -36,39 +32,19 @@ std::string gShippedSettings;
 const std::string kInstallationFolder = "C:\\Program Files\\ZR Sim E2E";
 const std::string kUserFolder = "C:\\users\\Public\\My ZR Simulations";
 
-// The finished dialog: an OK button but neither Cancel nor any field of the
-// other dialogs.
-HWND WaitForFinishedDialog(const ProgramUnderTest& program) {
-  HWND found = nullptr;
-  harness::WaitUntil(
-      [&] {
-        for (HWND window : program.TopLevelWindows()) {
-          if (harness::ControlExists(window, kOk) && !harness::ControlExists(window, kCancel) &&
-              !harness::ControlExists(window, kAllUsersRadio) &&
-              !harness::ControlExists(window, kInstallationFolderEdit)) {
-            found = window;
-            return true;
-          }
-        }
-        return false;
-      },
-      kWaitMs);
-  return found;
-}
-
 // Starts the installer and presses OK in the welcome dialog.
 void StartAndConfirmWelcome(ProgramUnderTest& program, const std::string& installer) {
   ASSERT_TRUE(program.Start(harness::ToWindowsPath(installer)));
-  HWND welcome = program.WaitForWindowWithControl(kCancel, kWaitMs);
+  HWND welcome = harness::WaitForWindow(program, IsWelcomeDialog, kWaitMs);
   ASSERT_NE(welcome, nullptr) << "no welcome dialog";
   harness::PressButton(welcome, kOk);
 }
 
 void ChooseFolders(ProgramUnderTest& program) {
-  HWND folders = program.WaitForWindowWithControl(kInstallationFolderEdit, kWaitMs);
+  HWND folders = harness::WaitForWindow(program, IsFolderDialog, kWaitMs);
   ASSERT_NE(folders, nullptr) << "no folder dialog";
-  harness::SetControlText(folders, kInstallationFolderEdit, kInstallationFolder);
-  harness::SetControlText(folders, kUserFolderEdit, kUserFolder);
+  harness::SetControlText(folders, kInstallationField, kInstallationFolder);
+  harness::SetControlText(folders, kUserField, kUserFolder);
   harness::PressButton(folders, kOk);
 }
 
@@ -77,11 +53,11 @@ void Install(bool currentUserOnly) {
   ProgramUnderTest program;
   ASSERT_NO_FATAL_FAILURE(StartAndConfirmWelcome(program, gInstaller));
   ASSERT_NO_FATAL_FAILURE(ChooseFolders(program));
-  HWND scope = program.WaitForWindowWithControl(kCurrentUserRadio, kWaitMs);
+  HWND scope = harness::WaitForWindow(program, IsShortcutScopeDialog, kWaitMs);
   ASSERT_NE(scope, nullptr) << "no shortcut scope dialog";
-  if (currentUserOnly) harness::ClickRadioButton(scope, kCurrentUserRadio);
+  if (currentUserOnly) harness::ClickRadioButton(scope, kSecondChoice);
   harness::PressButton(scope, kOk);
-  HWND finished = WaitForFinishedDialog(program);
+  HWND finished = harness::WaitForWindow(program, IsFinishedDialog, kWaitMs);
   ASSERT_NE(finished, nullptr) << "no finished dialog";
   harness::PressButton(finished, kOk);
   DWORD exitCode = 1;
@@ -107,23 +83,11 @@ std::string RunToMessageBox(const std::string& installer, bool choosesFolders) {
   return text;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
-
 // The shipped settings file as the installer should leave it: line feeds
 // only, every line's first marker replaced by the installation folder.
 std::string ExpectedSettings(const std::string& shipped) {
   std::string expected;
-  for (std::string line : Lines(shipped)) {
+  for (std::string line : SplitLines(shipped)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const std::size_t marker = line.find('\xA7');
     if (marker != std::string::npos) line.replace(marker, 1, kInstallationFolder);
@@ -183,7 +147,7 @@ void ExpectShortcuts(int groupCsidl, int desktopCsidl) {
   const std::string desktop = KnownFolderPath(desktopCsidl);
   std::string links;
   ASSERT_TRUE(harness::ReadFileBytes(kInstallationFolder + "\\links", &links));
-  EXPECT_EQ(Lines(links), ExpectedLinkRecords(group, desktop));
+  EXPECT_EQ(SplitLines(links), ExpectedLinkRecords(group, desktop));
   EXPECT_EQ(links.back(), '\n');
 
   CoInitialize(nullptr);
