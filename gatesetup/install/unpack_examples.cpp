@@ -114,8 +114,9 @@ bool WriteUnpackedFile(const char* path, const std::uint8_t* data, std::uint32_t
     return false;
   }
   // A full disk shows only here: in the write of a large block, or in the
-  // flush when the stream closes.
-  const bool written = std::fwrite(data, 1, size, file) == size;
+  // flush of the stream's buffer. The flush is checked on its own, since some
+  // C libraries' fclose (Wine's msvcrt) does not report a failed final flush.
+  const bool written = std::fwrite(data, 1, size, file) == size && std::fflush(file) == 0;
   const bool closed = std::fclose(file) == 0;
   if (!written || !closed) {
     FormatMessageText("ERROR: writing of file %s failed", pathCopy);
