@@ -104,8 +104,15 @@ int RunInstallation(HINSTANCE instance) {
     AppendAndRefresh(window, "ERROR: folder My_Documents not found");
     failed = true;
   } else {
-    std::snprintf(rootFolder, sizeof(rootFolder), "%s\\ispLever-examples", documents);
-    failed = !CreateRootFolder(window, rootFolder);
+    const int length =
+        std::snprintf(rootFolder, sizeof(rootFolder), "%s\\ispLever-examples", documents);
+    if (length < 0 || static_cast<std::size_t>(length) >= sizeof(rootFolder)) {
+      FormatMessageText("ERROR: creation of folder %s\\ispLever-examples failed", documents);
+      AppendAndRefresh(window, MessageBuffer);
+      failed = true;
+    } else {
+      failed = !CreateRootFolder(window, rootFolder);
+    }
   }
 
   if (!failed) {

@@ -19,6 +19,10 @@ namespace {
 
 std::string gatesetupExe;   // Windows path of the program under test
 std::string payloadFolder;  // Windows path of the folder packed into it
+// The same program with other payloads: one cut off in its second file, and
+// none at all (the archive under another identifier).
+std::string cutOffExe;
+std::string withoutPayloadExe;
 
 constexpr int kAllUsers = 110;
 constexpr int kCurrentUser = 111;
@@ -189,6 +193,30 @@ class GatesetupTest : public ::testing::Test {
     ExpectNoLinks();
   }
 
+  // Runs exe through the start dialog to its error ending: the log file holds
+  // exactly expectedLog, the window stays open with no shortcut made, and
+  // closing it ends the program with exit code 0.
+  void ExpectErrorEnding(const std::string& exe, const std::string& expectedLog) {
+    ASSERT_TRUE(program_.Start(exe, workingFolder_));
+    HWND logWindow = ConfirmStartDialog();
+    ASSERT_NE(logWindow, nullptr);
+    std::string log;
+    harness::WaitUntil(
+        [&] { return harness::ReadFileBytes(LogFile(), &log) && log == expectedLog; }, kTimeoutMs);
+    EXPECT_EQ(log, expectedLog);
+
+    EXPECT_TRUE(program_.IsRunning());
+    EXPECT_TRUE(IsWindowVisible(logWindow));
+    EXPECT_TRUE(IsWindowEnabled(logWindow));
+    EXPECT_EQ(program_.TopLevelWindows(), std::vector<HWND>{logWindow});
+    ExpectNoLinks();
+
+    PostMessageA(logWindow, WM_CLOSE, 0, 0);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(program_.WaitForExit(kTimeoutMs, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+  }
+
   std::string documents_;
   std::string root_;
   std::string workingFolder_;
@@ -305,6 +333,12 @@ TEST_F(GatesetupTest, TheLinkScopeDialogIsLeftOnlyThroughOk) {
   EXPECT_EQ(exitCode, 0u);
 }
 
+// The log's lines up to the unpacking.
+std::string LogHeading(const std::string& root) {
+  return "Morvane Installer\r\nCopyright (C) Morvane. All rights reserved.\r\nFolder=" + root +
+         "\r\nDecompressing files ...\r\n";
+}
+
 TEST_F(GatesetupTest, AFailedRunKeepsTheWindowOpenAndWritesTheLog) {
   // A folder where the last file of the payload must be written.
   std::vector<std::string> fileLines;
@@ -313,43 +347,39 @@ TEST_F(GatesetupTest, AFailedRunKeepsTheWindowOpenAndWritesTheLog) {
   ASSERT_EQ(fileLines.back(), "  FILE=zricon.ico");
   ASSERT_TRUE(harness::CreateFolders(root_ + "\\zricon.ico"));
 
-  std::string expected =
-      "Morvane Installer\r\nCopyright (C) Morvane. All rights reserved.\r\n"
-      "Folder=" +
-      root_ + "\r\nDecompressing files ...\r\n";
+  std::string expected = LogHeading(root_);
   for (std::size_t i = 0; i + 1 < fileLines.size(); ++i) expected += fileLines[i] + "\r\n";
   expected += "ERROR: creation of file " + root_ + "\\zricon.ico failed\r\n";
+  ExpectErrorEnding(gatesetupExe, expected);
+}
 
-  ASSERT_TRUE(program_.Start(gatesetupExe, workingFolder_));
-  HWND logWindow = ConfirmStartDialog();
-  ASSERT_NE(logWindow, nullptr);
-  std::string log;
-  harness::WaitUntil([&] { return harness::ReadFileBytes(LogFile(), &log) && log == expected; },
-                     kTimeoutMs);
-  EXPECT_EQ(log, expected);
+TEST_F(GatesetupTest, ACutOffPayloadEndsInTheErrorEnding) {
+  ExpectErrorEnding(cutOffExe, LogHeading(root_) +
+                                   "  FILE=a.txt\r\n"
+                                   "ERROR: damaged payload: a file larger than the payload at "
+                                   "byte 12\r\n");
+  std::string bytes;
+  EXPECT_TRUE(harness::ReadFileBytes(root_ + "\\a.txt", &bytes));
+  EXPECT_EQ(bytes, "a");
+  EXPECT_EQ(harness::ListTree(root_), std::vector<std::string>{"a.txt"});
+}
 
-  // The window stays, waiting for the user; no shortcut was made.
-  EXPECT_TRUE(program_.IsRunning());
-  EXPECT_TRUE(IsWindowVisible(logWindow));
-  EXPECT_TRUE(IsWindowEnabled(logWindow));
-  EXPECT_EQ(program_.TopLevelWindows(), std::vector<HWND>{logWindow});
-  ExpectNoLinks();
-
-  PostMessageA(logWindow, WM_CLOSE, 0, 0);
-  DWORD exitCode = 1;
-  ASSERT_TRUE(program_.WaitForExit(kTimeoutMs, &exitCode));
-  EXPECT_EQ(exitCode, 0u);
+TEST_F(GatesetupTest, AMissingPayloadEndsInTheErrorEnding) {
+  ExpectErrorEnding(withoutPayloadExe,
+                    LogHeading(root_) + "ERROR: damaged payload: no end mark at byte 0\r\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: %s GATESETUP_EXE PAYLOAD_FOLDER\n", argv[0]);
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: %s GATESETUP PAYLOAD_FOLDER CUT_OFF WITHOUT_PAYLOAD\n", argv[0]);
     return 2;
   }
   gatesetupExe = harness::ToWindowsPath(argv[1]);
   payloadFolder = harness::ToWindowsPath(argv[2]);
+  cutOffExe = harness::ToWindowsPath(argv[3]);
+  withoutPayloadExe = harness::ToWindowsPath(argv[4]);
   return RUN_ALL_TESTS();
 }
