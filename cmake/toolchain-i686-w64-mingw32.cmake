@@ -1,5 +1,6 @@
 # Cross build for Windows with Debian's mingw-w64 compilers (i686), win32 threading
-# model so that no libwinpthread is needed.
+# model so that no libwinpthread is needed (GoogleTest gets what it lacks from
+# tests/gtest-win32).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(ZR_TARGET_TRIPLE i686-w64-mingw32)

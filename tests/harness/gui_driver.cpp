@@ -38,8 +38,7 @@ bool ProgramUnderTest::Start(const std::string& program, const std::string& work
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup,
-                      &info_)) {
+                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info_)) {
     return false;
   }
   processId_ = info_.dwProcessId;
@@ -72,6 +71,9 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
   if (owner == search->processId && IsWindowVisible(window)) search->windows.push_back(window);
   return TRUE;
 }
+
+// The icon static of a message box.
+constexpr int kMessageBoxIconId = 1088;
 
 bool HasClass(HWND window, const char* className) {
   if (className == nullptr) return true;
@@ -106,7 +108,23 @@ HWND ProgramUnderTest::WaitForWindowWithControl(int controlId, int timeoutMs,
 }
 
 HWND ProgramUnderTest::WaitForMessageBox(int timeoutMs) const {
-  return WaitForWindowWithControl(0xFFFF, timeoutMs, "#32770");
+  // Statics of a DIALOG template with id -1 read back as 0xFFFF too, so the
+  // text's id alone does not tell a message box; its icon static (1088, there
+  // even without an icon) does.
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND window : TopLevelWindows()) {
+          if (HasClass(window, "#32770") && GetDlgItem(window, 0xFFFF) != nullptr &&
+              GetDlgItem(window, kMessageBoxIconId) != nullptr) {
+            found = window;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeoutMs);
+  return found;
 }
 
 HWND ProgramUnderTest::WaitForWindowWithCaption(const char* caption, int timeoutMs) const {
@@ -173,9 +191,7 @@ void PressButton(HWND dialog, int controlId) {
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, controlId)));
 }
 
-void PressEscape(HWND dialog) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-}
+void PressEscape(HWND dialog) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0); }
 
 void PressKey(HWND window, UINT virtualKey) {
   DWORD_PTR ignored = 0;

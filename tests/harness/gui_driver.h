@@ -42,8 +42,8 @@ class ProgramUnderTest {
   HWND WaitForWindowWithControl(int controlId, int timeoutMs,
                                 const char* className = "#32770") const;
 
-  // Waits for a message box (a dialog with a static text of id 65535) and
-  // returns it; null on time-out.
+  // Waits for a message box (a dialog with a static text of id 65535 and the
+  // icon static 1088) and returns it; null on time-out.
   HWND WaitForMessageBox(int timeoutMs) const;
 
   // Waits for a visible top-level window with exactly this caption.

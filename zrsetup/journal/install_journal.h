@@ -57,6 +57,6 @@ bool DeleteIfPresent(const char* extension, bool result, const char* base);
 constexpr const char* kErrorLogPath = "c:\\zrsetup.log";
 
 // Writes the journal, then "Error = <code>" and the system's message for the
-// calling thread's last error code, to logPath. Reads GetLastError before
-// anything else. Windows only.
+// calling thread's last error code ("Unknown error" when the system has none),
+// to logPath. Reads GetLastError before anything else. Windows only.
 void WriteErrorLog(const InstallJournal& journal, const char* logPath = kErrorLogPath);

@@ -8,6 +8,9 @@
 #define IDD_FOLDERS 111
 #define IDD_OLDER_VERSION 121
 
+// Icon groups are named, not numbered: "IDI_ICON1" (the executable's icon,
+// the first group) and "IDI_ZRICON".
+
 // Bitmaps
 #define IDB_BANNER 104
 #define IDB_WELCOME_STRIP 105
