@@ -18,18 +18,21 @@ constexpr char kClassName[] = "gatesetup_log_view_test";
 // timer, whose messages the dialog's own modal loop dispatches.
 INT_PTR startDialogAnswer = IDOK;
 
-BOOL CALLBACK AnswerDialog(HWND window, LPARAM) {
+BOOL CALLBACK AnswerDialog(HWND window, LPARAM answered) {
   char className[16] = {};
   GetClassNameA(window, className, sizeof(className));
   if (std::string(className) == "#32770" && IsWindowVisible(window)) {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(startDialogAnswer, BN_CLICKED), 0);
+    *reinterpret_cast<bool*>(answered) = true;
   }
   return TRUE;
 }
 
+// Ticks until the dialog is there: on a busy machine it may take a while.
 void CALLBACK AnswerStartDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-  EnumThreadWindows(GetCurrentThreadId(), AnswerDialog, 0);
-  KillTimer(nullptr, timer);
+  bool answered = false;
+  EnumThreadWindows(GetCurrentThreadId(), AnswerDialog, reinterpret_cast<LPARAM>(&answered));
+  if (answered) KillTimer(nullptr, timer);
 }
 
 HWND CreateLogWindow(INT_PTR answer) {
