@@ -6,12 +6,6 @@ set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh;${
 
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-# GoogleTest's customisation header for the win32 threading model (no std::mutex),
-# found before GoogleTest's own empty one by GoogleTest and by every test.
-foreach(gtest_target gtest gmock)
-  target_include_directories(${gtest_target} BEFORE PUBLIC
-                             $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/tests/gtest-win32>)
-endforeach()
 include(GoogleTest)
 
 # zr_add_wine_gtest(<target> SOURCES <...> LIBRARIES <...>)

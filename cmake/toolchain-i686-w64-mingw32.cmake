@@ -1,12 +1,13 @@
-# Cross build for Windows with Debian's mingw-w64 compilers (i686), win32 threading
-# model so that no libwinpthread is needed (GoogleTest gets what it lacks from
-# tests/gtest-win32).
+# Cross build for Windows with Debian's mingw-w64 compilers (i686). Both builds use
+# the posix threading model, so that the tested x86_64 build and the shipped i686
+# build have the same runtime (GoogleTest needs its std::mutex); the programs start
+# no thread, and -static links libwinpthread in, so they import only system DLLs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(ZR_TARGET_TRIPLE i686-w64-mingw32)
 
-set(CMAKE_C_COMPILER ${ZR_TARGET_TRIPLE}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${ZR_TARGET_TRIPLE}-g++-win32)
+set(CMAKE_C_COMPILER ${ZR_TARGET_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${ZR_TARGET_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${ZR_TARGET_TRIPLE}-windres)
 set(CMAKE_OBJDUMP ${ZR_TARGET_TRIPLE}-objdump)
 set(CMAKE_STRIP ${ZR_TARGET_TRIPLE}-strip)

@@ -30,8 +30,9 @@ void AttachArchive(ExtractionContext& context, const std::uint8_t* archive, std:
 
 // The whole run into InstallationFolder. False on the first failure, with the
 // system's last error code telling why (ERROR_INVALID_DATA for a malformed
-// archive, ERROR_INVALID_NAME for an entry name that is unsafe to create);
-// the journal then lists everything created so far.
+// archive, ERROR_INVALID_NAME for an entry name that is unsafe to create, the
+// system's own code for a file operation, e.g. ERROR_DISK_FULL); the journal
+// then lists everything created so far.
 bool ExtractPayload(ExtractionContext& context, HWND ownerWindow);
 
 // Resets the progress counters and counts the file entries from the cursor on,

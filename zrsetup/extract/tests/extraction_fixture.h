@@ -29,6 +29,13 @@ class ExtractionTest : public ::testing::Test {
     ResetFolders();
   }
 
+  // For the next case of a table: an empty installation folder and journal.
+  void StartAfresh() {
+    harness::DeleteTree(installFolder_);
+    ASSERT_TRUE(CreateDirectoryA(installFolder_.c_str(), nullptr));
+    context_.journal.Free();
+  }
+
   // Attaches the archive (read from guarded memory) and runs the extraction.
   bool Extract(const std::string& archive, HWND ownerWindow = nullptr) {
     Attach(archive);

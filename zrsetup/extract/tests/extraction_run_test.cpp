@@ -57,10 +57,10 @@ TEST_F(ExtractionRunTest, RecordsEverythingInOrderAndSavesTheJournal) {
   for (const std::string& record : expected) lines += record + "\n";
   EXPECT_EQ(ReadBytes(In("files")), lines);
 
-  EXPECT_EQ(InstalledTree(), (Tree{"BinDL\\", "BinDL\\Lib\\", "BinDL\\Lib\\a.lib",
-                                   "BinDL\\psched.exe", "Examples\\", "Examples\\Sub\\",
-                                   "Examples\\Sub\\guide.hlp", "Examples\\amp.sch",
-                                   "Examples\\amp.zre", "files"}));
+  EXPECT_EQ(InstalledTree(),
+            (Tree{"BinDL\\", "BinDL\\Lib\\", "BinDL\\Lib\\a.lib", "BinDL\\psched.exe", "Examples\\",
+                  "Examples\\Sub\\", "Examples\\Sub\\guide.hlp", "Examples\\amp.sch",
+                  "Examples\\amp.zre", "files"}));
   EXPECT_EQ(ReadBytes(In("BinDL\\psched.exe")), "MZ");
   EXPECT_EQ(ReadBytes(helpSettingsFile_), "[HELP]\r\nPDFS=\"" + In("BinDL") + "\"\r\n");
 
@@ -193,9 +193,7 @@ TEST_F(ExtractionRunTest, PercentageIsShownWhenItsWholeNumberGrows) {
   };
   for (const ProgressCase& c : cases) {
     SCOPED_TRACE(c.files);
-    harness::DeleteTree(installFolder_);
-    ASSERT_TRUE(CreateDirectoryA(installFolder_.c_str(), nullptr));
-    context_.journal.Free();
+    StartAfresh();
     ArchiveBytes archive;
     archive.Tag('B').File("first", "1").Tag('E').Directory("many");
     for (int i = 1; i < c.files; ++i) archive.File("f" + std::to_string(i), "x");

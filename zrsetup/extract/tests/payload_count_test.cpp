@@ -43,8 +43,8 @@ TEST(CountPayloadFilesTest, CountsFileEntriesAndNeverReadsPastTheEnd) {
       {"name without its NUL", ArchiveBytes().Tag('B').File("a", "1").Raw("Fabc").Bytes(), 1},
       {"directory name without its NUL", ArchiveBytes().Tag('B').Raw("Dabc").Bytes(), 0},
       {"size field cut", ArchiveBytes().Tag('B').Raw(std::string("Fa\0\x01\x00", 5)).Bytes(), 0},
-      {"content cut", ArchiveBytes().Tag('B').Raw(std::string("Fa\0", 3)).Size(10).Raw("xyz").Bytes(),
-       0},
+      {"content cut",
+       ArchiveBytes().Tag('B').Raw(std::string("Fa\0", 3)).Size(10).Raw("xyz").Bytes(), 0},
       {"name longer than any file system allows",
        ArchiveBytes().Tag('B').File(longName, "1").Tag('\0').Bytes(), 0},
   };
