@@ -20,7 +20,8 @@ add_subdirectory(common/tests)
 
 # Native tests of the installers' plain logic, where a module has them.
 foreach(dir zrsetup/journal/tests/native zrsetup/integration/tests/native
-            zrsetup/driver/tests/native gatesetup/logview/tests/native)
+            zrsetup/driver/tests/native gatesetup/logview/tests/native
+            gatesetup/install/tests/native)
   if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
     add_subdirectory(${dir})
   endif()

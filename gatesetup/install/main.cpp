@@ -1,6 +1,6 @@
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  // not yet implemented
-  return 0;
-}
+#include "install_sequence.h"
+
+// The command line and the show flag are not used: everything is built in.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return RunInstallation(instance); }
