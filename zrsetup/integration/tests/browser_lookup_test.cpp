@@ -63,6 +63,9 @@ const LookupCase kLookupCases[] = {
      kLongestPath},
     {"1,001 bytes leave no browser", true, REG_SZ, Text(kTestClassId), true, REG_SZ,
      Text(kTooLongPath), ""},
+    // Stands in for a REG_SZ stored without its NUL, which Wine does not keep.
+    {"server value without NUL keeps nothing of the class id", true, REG_SZ, Text(kTestClassId),
+     true, REG_BINARY, "C:\\ie.exe", "C:\\ie.exe"},
     {"no class key", false, REG_SZ, "", true, REG_SZ, Text(kIe), ""},
     {"no local server key", true, REG_SZ, Text(kTestClassId), false, REG_SZ, "", ""},
 };
