@@ -36,6 +36,7 @@ void OnCreate(HWND window) {
 
 void OnSize(HWND window, int height) {
   logView.clientHeight = height;
+  const int before = ScrollPosition(window);
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = SIF_RANGE | SIF_PAGE;
@@ -43,6 +44,9 @@ void OnSize(HWND window, int height) {
   info.nMax = LineCount() - 1;
   info.nPage = static_cast<UINT>(LogViewPage());
   SetScrollInfo(window, SB_VERT, &info, TRUE);
+  // A larger page moves the position up (the scroll bar keeps it at most
+  // maximum - page + 1); the lines drawn for the old one no longer fit it.
+  if (ScrollPosition(window) != before) InvalidateRect(window, nullptr, TRUE);
 }
 
 void OnPaint(HWND window) {

@@ -196,10 +196,13 @@ class GatesetupTest : public ::testing::Test {
   // Runs exe through the start dialog to its error ending: the log file holds
   // exactly expectedLog, the window stays open with no shortcut made, and
   // closing it ends the program with exit code 0.
-  void ExpectErrorEnding(const std::string& exe, const std::string& expectedLog) {
+  // answerDialogs answers what the run asks after the start dialog.
+  void ExpectErrorEnding(const std::string& exe, const std::string& expectedLog,
+                         const std::function<void()>& answerDialogs = nullptr) {
     ASSERT_TRUE(program_.Start(exe, workingFolder_));
     HWND logWindow = ConfirmStartDialog();
     ASSERT_NE(logWindow, nullptr);
+    if (answerDialogs) answerDialogs();
     std::string log;
     harness::WaitUntil(
         [&] { return harness::ReadFileBytes(LogFile(), &log) && log == expectedLog; }, kTimeoutMs);
@@ -351,6 +354,26 @@ TEST_F(GatesetupTest, AFailedRunKeepsTheWindowOpenAndWritesTheLog) {
   for (std::size_t i = 0; i + 1 < fileLines.size(); ++i) expected += fileLines[i] + "\r\n";
   expected += "ERROR: creation of file " + root_ + "\\zricon.ico failed\r\n";
   ExpectErrorEnding(gatesetupExe, expected);
+}
+
+TEST_F(GatesetupTest, AProgramGroupThatCannotBeMadeEndsInTheErrorEnding) {
+  // A file where the all-users program group must go.
+  ASSERT_TRUE(harness::WriteFileBytes(
+      harness::KnownFolderPath(CSIDL_COMMON_PROGRAMS) + "\\Morvane", "not a folder"));
+  std::vector<std::string> fileLines;
+  CollectFileLines(payloadFolder, "", &fileLines);
+  std::string expected = LogHeading(root_);
+  for (const std::string& line : fileLines) expected += line + "\r\n";
+  expected +=
+      "Decompression finished\r\n"
+      "Creating program group and desktop icons ...\r\n"
+      "ERROR: creation of program group failed\r\n";
+  ExpectErrorEnding(gatesetupExe, expected, [&] {
+    HWND scope = WaitForDialog(program_, IsLinkScopeDialog);
+    ASSERT_NE(scope, nullptr);
+    harness::PressButton(scope, IDOK);
+  });
+  ExpectPayloadUnpacked();
 }
 
 TEST_F(GatesetupTest, ACutOffPayloadEndsInTheErrorEnding) {

@@ -311,6 +311,36 @@ TEST_F(LogViewTest, ScrollingMovesTheDrawnLinesAndPaintsTheUncoveredBand) {
   EXPECT_GT(InkExtent(page - 1), 0);          // the uncovered bottom band, drawn
 }
 
+// A taller window has a larger page, so the scroll bar moves the position up:
+// the lines drawn for the old position must not stay where they were.
+TEST_F(LogViewTest, GrowingTheWindowRedrawsTheLinesAtThePositionTheScrollBarKeeps) {
+  RECT outer;
+  GetWindowRect(window_, &outer);
+  SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, (outer.bottom - outer.top) / 2,
+               SWP_NOMOVE | SWP_NOZORDER);
+  const int smallPage = LogViewPage();
+  SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER);
+  const int largePage = LogViewPage();
+  SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, (outer.bottom - outer.top) / 2,
+               SWP_NOMOVE | SWP_NOZORDER);
+  ASSERT_GT(largePage, smallPage + 1);
+
+  // Line 2 comes to the top once the large page shows the last lines.
+  AppendLines(2, "x");
+  AppendLine("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+  AppendLines(largePage - 1, "x");
+  RefreshLogView(window_);
+  ASSERT_EQ(ScrollState(window_).nPos, largePage + 2 - smallPage);
+
+  SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER);
+  UpdateWindow(window_);
+  ASSERT_EQ(ScrollState(window_).nPos, 2);
+  EXPECT_GT(InkExtent(0), 4 * InkExtent(1));  // line 2 at the top
+  EXPECT_GT(InkExtent(largePage - 1), 0);     // the last line at the bottom
+}
+
 TEST_F(LogViewTest, CloseDestroysTheWindowAndEndsTheMessageLoopWithZero) {
   TakeQuitMessage();
   SendMessageA(window_, WM_CLOSE, 0, 0);
