@@ -1,8 +1,34 @@
 #include "payload_archive.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace payload {
+
+namespace {
+
+// Names Windows takes as devices in every folder, with or without an
+// extension: "NUL.txt" opens the null device, not a file.
+bool IsReservedDeviceName(const char* name, std::size_t length) {
+  static const char* const kDevices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3",
+                                         "COM4", "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1",
+                                         "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8",
+                                         "LPT9"};
+  std::size_t base = 0;
+  while (base < length && name[base] != '.') ++base;
+  for (const char* device : kDevices) {
+    const std::size_t deviceLength = std::strlen(device);
+    if (base != deviceLength) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < base && same; ++i) {
+      same = std::toupper(static_cast<unsigned char>(name[i])) == device[i];
+    }
+    if (same) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 bool IsSafeEntryName(const char* name, std::size_t length) {
   if (length == 0 || length > kMaxNameLength) return false;
@@ -11,9 +37,12 @@ bool IsSafeEntryName(const char* name, std::size_t length) {
   }
   for (std::size_t i = 0; i < length; ++i) {
     const unsigned char c = static_cast<unsigned char>(name[i]);
-    if (c < 0x20 || c == 0x7F || c == '\\' || c == '/' || c == ':') return false;
+    if (c < 0x20 || c == 0x7F || std::strchr("\\/:<>\"|?*", c) != nullptr) return false;
   }
-  return true;
+  // Windows drops a trailing dot or space, so "x." and "x " would be another
+  // name than the one unpacked ("..." even the folder itself).
+  if (name[length - 1] == '.' || name[length - 1] == ' ') return false;
+  return !IsReservedDeviceName(name, length);
 }
 
 std::uint32_t DecodeSize(const std::uint8_t* bytes) {

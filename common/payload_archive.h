@@ -46,8 +46,11 @@ constexpr std::size_t kSizeFieldLength = 4;
 
 // True when `name` (of `length` bytes) may be created as one folder or file
 // inside the unpack folder: not empty, not "." or "..", no '\\', '/' or ':',
-// no control character, at most kMaxNameLength bytes. Anything else could
-// write outside the target folder or name a device or stream.
+// none of the other characters Windows refuses in names (<>"|?*), no control
+// character, no trailing dot or space, not a device name (CON, NUL, COM1,
+// ... with or without an extension), at most kMaxNameLength bytes. Anything
+// else could write outside the target folder, into another name than the one
+// recorded, or to a device or stream.
 bool IsSafeEntryName(const char* name, std::size_t length);
 
 // Decodes the 4-byte little-endian size field at `bytes`.

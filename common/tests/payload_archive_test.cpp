@@ -110,8 +110,9 @@ TEST(PayloadArchiveTest, SizeFieldIsLittleEndian) {
 TEST(PayloadArchiveTest, SafeEntryNames) {
   const std::string longest(kMaxNameLength, 'n');
   // "caf\xe9" is a word in an ANSI code page: the installers take such names verbatim.
-  const std::string accepted[] = {"a",   "BinDL",   "amp.sch", "with space",
-                                  "...", ".hidden", "caf\xe9", longest};
+  const std::string accepted[] = {"a",       "BinDL",   "amp.sch",      "with space", ".hidden",
+                                  "caf\xe9", "console", "nullable.txt", "com10",      "lpt",
+                                  longest};
   const std::string refused[] = {
       longest + "n",
       "",
@@ -126,6 +127,21 @@ TEST(PayloadArchiveTest, SafeEntryNames) {
       "\x1f",
       "del\x7f",
       "nul"s + '\0' + "inside",
+      "...",
+      "trailing.",
+      "trailing ",
+      "a<b",
+      "a>b",
+      "a\"b",
+      "a|b",
+      "a?b",
+      "a*b",
+      "CON",
+      "nul",
+      "Aux.txt",
+      "com1",
+      "LPT9.log",
+      "prn.sch.bak",
   };
   for (const std::string& name : accepted) {
     EXPECT_TRUE(IsSafeEntryName(name.data(), name.size())) << '"' << name << '"';

@@ -245,7 +245,7 @@ TEST(TreePackerTest, RefusesARootThatIsNoFolder) {
 
 TEST(TreePackerTest, PackableNamesArePrintableAsciiSafeNames) {
   const std::string longest(kMaxNameLength, 'n');
-  const std::string packable[] = {"a", "Read Me.txt", "~$!#%&'()+,;=@[]^`{}", "...", longest};
+  const std::string packable[] = {"a", "Read Me.txt", "~$!#%&'()+,;=@[]^`{}", longest};
   const std::string refused[] = {
       longest + "n",
       "",
@@ -258,6 +258,11 @@ TEST(TreePackerTest, PackableNamesArePrintableAsciiSafeNames) {
       "del\x7f",
       "caf\xe9",
       "nul"s + '\0' + "inside",
+      "...",
+      "a?b",
+      "ends.",
+      "CON",
+      "aux.txt",
   };
   for (const std::string& name : packable) EXPECT_TRUE(IsPackableName(name)) << '"' << name << '"';
   for (const std::string& name : refused) EXPECT_FALSE(IsPackableName(name)) << '"' << name << '"';
