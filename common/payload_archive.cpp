@@ -4,6 +4,32 @@
 
 namespace payload {
 
+namespace {
+
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Windows opens a device for these names in any folder, with any extension
+// and in any case ("nul.txt" is the null device): such a file is never made.
+bool IsDeviceName(const char* name, std::size_t length) {
+  std::size_t base = 0;
+  while (base < length && name[base] != '.') ++base;
+  while (base > 0 && name[base - 1] == ' ') --base;  // "nul .txt" is the device too
+  static const char* const kDevices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1",   "COM2",
+                                         "COM3", "COM4", "COM5", "COM6", "COM7",   "COM8",
+                                         "COM9", "LPT1", "LPT2", "LPT3", "LPT4",   "LPT5",
+                                         "LPT6", "LPT7", "LPT8", "LPT9", "CONIN$", "CONOUT$"};
+  for (const char* device : kDevices) {
+    const std::size_t deviceLength = std::strlen(device);
+    if (deviceLength != base) continue;
+    std::size_t i = 0;
+    while (i < base && AsciiUpper(name[i]) == device[i]) ++i;
+    if (i == base) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool IsSafeEntryName(const char* name, std::size_t length) {
   if (length == 0 || length > kMaxNameLength) return false;
   if ((length == 1 && name[0] == '.') || (length == 2 && name[0] == '.' && name[1] == '.')) {
@@ -13,7 +39,7 @@ bool IsSafeEntryName(const char* name, std::size_t length) {
     const unsigned char c = static_cast<unsigned char>(name[i]);
     if (c < 0x20 || c == 0x7F || c == '\\' || c == '/' || c == ':') return false;
   }
-  return true;
+  return !IsDeviceName(name, length);
 }
 
 std::uint32_t DecodeSize(const std::uint8_t* bytes) {

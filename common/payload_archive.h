@@ -46,8 +46,9 @@ constexpr std::size_t kSizeFieldLength = 4;
 
 // True when `name` (of `length` bytes) may be created as one folder or file
 // inside the unpack folder: not empty, not "." or "..", no '\\', '/' or ':',
-// no control character, at most kMaxNameLength bytes. Anything else could
-// write outside the target folder or name a device or stream.
+// no control character, no device name such as "NUL" or "aux.h", at most
+// kMaxNameLength bytes. Anything else could write outside the target folder
+// or name a device or stream.
 bool IsSafeEntryName(const char* name, std::size_t length);
 
 // Decodes the 4-byte little-endian size field at `bytes`.

@@ -110,8 +110,10 @@ TEST(PayloadArchiveTest, SizeFieldIsLittleEndian) {
 TEST(PayloadArchiveTest, SafeEntryNames) {
   const std::string longest(kMaxNameLength, 'n');
   // "caf\xe9" is a word in an ANSI code page: the installers take such names verbatim.
-  const std::string accepted[] = {"a",   "BinDL",   "amp.sch", "with space",
-                                  "...", ".hidden", "caf\xe9", longest};
+  const std::string accepted[] = {"a", "BinDL", "amp.sch", "with space", "...", ".hidden",
+                                  "caf\xe9", longest,
+                                  // Near device names, but none.
+                                  "console", "nul_x", "auxiliary.c", "com10", ".nul", "lpt"};
   const std::string refused[] = {
       longest + "n",
       "",
@@ -126,6 +128,15 @@ TEST(PayloadArchiveTest, SafeEntryNames) {
       "\x1f",
       "del\x7f",
       "nul"s + '\0' + "inside",
+      // Devices, in any case and with any extension.
+      "NUL",
+      "con",
+      "aux.h",
+      "Com1.txt",
+      "LPT9",
+      "prn.tar.gz",
+      "nul .txt",
+      "CONOUT$",
   };
   for (const std::string& name : accepted) {
     EXPECT_TRUE(IsSafeEntryName(name.data(), name.size())) << '"' << name << '"';
