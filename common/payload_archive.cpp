@@ -1,29 +1,29 @@
 #include "payload_archive.h"
 
-#include <cctype>
 #include <cstring>
 
 namespace payload {
 
 namespace {
 
-// Names Windows takes as devices in every folder, with or without an
-// extension: "NUL.txt" opens the null device, not a file.
-bool IsReservedDeviceName(const char* name, std::size_t length) {
-  static const char* const kDevices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3",
-                                         "COM4", "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1",
-                                         "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8",
-                                         "LPT9"};
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Windows opens a device for these names in any folder, with any extension
+// and in any case ("nul.txt" is the null device): such a file is never made.
+bool IsDeviceName(const char* name, std::size_t length) {
   std::size_t base = 0;
   while (base < length && name[base] != '.') ++base;
+  while (base > 0 && name[base - 1] == ' ') --base;  // "nul .txt" is the device too
+  static const char* const kDevices[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1",   "COM2",
+                                         "COM3", "COM4", "COM5", "COM6", "COM7",   "COM8",
+                                         "COM9", "LPT1", "LPT2", "LPT3", "LPT4",   "LPT5",
+                                         "LPT6", "LPT7", "LPT8", "LPT9", "CONIN$", "CONOUT$"};
   for (const char* device : kDevices) {
     const std::size_t deviceLength = std::strlen(device);
-    if (base != deviceLength) continue;
-    bool same = true;
-    for (std::size_t i = 0; i < base && same; ++i) {
-      same = std::toupper(static_cast<unsigned char>(name[i])) == device[i];
-    }
-    if (same) return true;
+    if (deviceLength != base) continue;
+    std::size_t i = 0;
+    while (i < base && AsciiUpper(name[i]) == device[i]) ++i;
+    if (i == base) return true;
   }
   return false;
 }
@@ -42,7 +42,7 @@ bool IsSafeEntryName(const char* name, std::size_t length) {
   // Windows drops a trailing dot or space, so "x." and "x " would be another
   // name than the one unpacked ("..." even the folder itself).
   if (name[length - 1] == '.' || name[length - 1] == ' ') return false;
-  return !IsReservedDeviceName(name, length);
+  return !IsDeviceName(name, length);
 }
 
 std::uint32_t DecodeSize(const std::uint8_t* bytes) {

@@ -48,7 +48,7 @@ constexpr std::size_t kSizeFieldLength = 4;
 // inside the unpack folder: not empty, not "." or "..", no '\\', '/' or ':',
 // none of the other characters Windows refuses in names (<>"|?*), no control
 // character, no trailing dot or space, not a device name (CON, NUL, COM1,
-// ... with or without an extension), at most kMaxNameLength bytes. Anything
+// CONIN$, ... with any extension), at most kMaxNameLength bytes. Anything
 // else could write outside the target folder, into another name than the one
 // recorded, or to a device or stream.
 bool IsSafeEntryName(const char* name, std::size_t length);

@@ -110,9 +110,11 @@ TEST(PayloadArchiveTest, SizeFieldIsLittleEndian) {
 TEST(PayloadArchiveTest, SafeEntryNames) {
   const std::string longest(kMaxNameLength, 'n');
   // "caf\xe9" is a word in an ANSI code page: the installers take such names verbatim.
-  const std::string accepted[] = {"a",       "BinDL",   "amp.sch",      "with space", ".hidden",
-                                  "caf\xe9", "console", "nullable.txt", "com10",      "lpt",
-                                  longest};
+  const std::string accepted[] = {"a", "BinDL", "amp.sch", "with space", ".hidden", "caf\xe9",
+                                  longest,
+                                  // Near device names, but none.
+                                  "console", "nul_x", "auxiliary.c", "nullable.txt", "com10",
+                                  ".nul", "lpt"};
   const std::string refused[] = {
       longest + "n",
       "",
@@ -127,21 +129,26 @@ TEST(PayloadArchiveTest, SafeEntryNames) {
       "\x1f",
       "del\x7f",
       "nul"s + '\0' + "inside",
+      // Names Windows would change: a trailing dot or space.
       "...",
       "trailing.",
       "trailing ",
+      // Characters Windows refuses in names.
       "a<b",
       "a>b",
       "a\"b",
       "a|b",
       "a?b",
       "a*b",
-      "CON",
-      "nul",
-      "Aux.txt",
-      "com1",
-      "LPT9.log",
-      "prn.sch.bak",
+      // Devices, in any case and with any extension.
+      "NUL",
+      "con",
+      "aux.h",
+      "Com1.txt",
+      "LPT9",
+      "prn.tar.gz",
+      "nul .txt",
+      "CONOUT$",
   };
   for (const std::string& name : accepted) {
     EXPECT_TRUE(IsSafeEntryName(name.data(), name.size())) << '"' << name << '"';

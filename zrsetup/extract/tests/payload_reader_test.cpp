@@ -164,8 +164,11 @@ TEST_F(ExtractionReaderTest, MalformedArchivesFailWithInvalidData) {
 }
 
 TEST_F(ExtractionReaderTest, UnsafeNamesFailWithInvalidNameAndWriteNothing) {
-  const std::string unsafeNames[] = {"",    ".",         "..",          "..\\escaped", "a\\b",
-                                     "a/b", "c:escaped", "file:stream", "con\x01trol"};
+  // A device name opens the device, with or without an extension: "NUL"
+  // swallows the content and the run would succeed without the file.
+  const std::string unsafeNames[] = {"",      ".",         "..",          "..\\escaped", "a\\b",
+                                     "a/b",   "c:escaped", "file:stream", "con\x01trol", "NUL",
+                                     "aux.h", "Com1.txt"};
   for (const std::string& name : unsafeNames) {
     for (const bool asFolder : {false, true}) {
       SCOPED_TRACE((asFolder ? "folder " : "file ") + name);
