@@ -13,62 +13,25 @@
 #include <vector>
 
 #include "gui_driver.h"
+#include "resource_reader.h"
 
 namespace {
 
 std::string g_program;
 HMODULE g_module = nullptr;
 
-constexpr WORD kEnglishUnitedStates = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-
-std::string NameOf(LPCSTR name) {
-  if (IS_INTRESOURCE(name)) return "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name));
-  return name;
-}
-
-struct Inventory {
-  std::set<std::string> entries;  // "type/name/language"
-};
-
-BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR param) {
-  reinterpret_cast<Inventory*>(param)->entries.insert(NameOf(type) + "/" + NameOf(name) + "/" +
-                                                      std::to_string(language));
-  return TRUE;
-}
-
-BOOL CALLBACK CollectName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param) {
-  EnumResourceLanguagesA(module, type, name, CollectLanguage, param);
-  return TRUE;
-}
-
-BOOL CALLBACK CollectType(HMODULE module, LPSTR type, LONG_PTR param) {
-  EnumResourceNamesA(module, type, CollectName, param);
-  return TRUE;
-}
-
-BOOL CALLBACK TakeFirstName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param) {
-  *reinterpret_cast<std::string*>(param) = NameOf(name);
-  return FALSE;
-}
-
 // The bytes of one resource in English (United States); empty when absent.
 std::string ResourceBytes(LPCSTR type, LPCSTR name) {
-  HRSRC found = FindResourceExA(g_module, type, name, kEnglishUnitedStates);
-  if (found == nullptr) return "";
-  HGLOBAL loaded = LoadResource(g_module, found);
-  const char* bytes = static_cast<const char*>(LockResource(loaded));
-  return bytes == nullptr ? "" : std::string(bytes, SizeofResource(g_module, found));
+  return harness::ResourceBytes(g_module, type, name);
 }
 
 TEST(ZrsetupResources, ExactlyTheseResourcesAllInEnglishUnitedStates) {
-  Inventory inventory;
-  EnumResourceTypesA(g_module, CollectType, reinterpret_cast<LONG_PTR>(&inventory));
   const std::set<std::string> expected = {
       "BIN/#103/1033", "#2/#104/1033",       "#2/#105/1033",        "#2/#106/1033", "#3/#1/1033",
       "#3/#2/1033",    "#5/#101/1033",       "#5/#102/1033",        "#5/#107/1033", "#5/#111/1033",
       "#5/#121/1033",  "#14/IDI_ICON1/1033", "#14/IDI_ZRICON/1033", "#24/#1/1033",
   };
-  EXPECT_EQ(inventory.entries, expected);
+  EXPECT_EQ(harness::ResourceInventory(g_module), expected);
 }
 
 struct BitmapCase {
@@ -109,6 +72,11 @@ struct GroupIconEntry {
   WORD id;
 };
 #pragma pack(pop)
+
+BOOL CALLBACK TakeFirstName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param) {
+  *reinterpret_cast<std::string*>(param) = IS_INTRESOURCE(name) ? "#" : name;
+  return FALSE;
+}
 
 TEST(ZrsetupResources, IconGroupsHoldOneThirtyTwoPixelSixteenColourImage) {
   std::string firstGroup;
@@ -153,147 +121,13 @@ TEST(ZrsetupResources, PayloadIsPresent) {
   EXPECT_FALSE(ResourceBytes("BIN", MAKEINTRESOURCEA(103)).empty());
 }
 
-// A dialog template, DLGTEMPLATE or DLGTEMPLATEEX, as plain values.
-struct Control {
-  std::string className;  // "Button", "Edit", "Static" or the class's name
-  int id;
-  std::string text;  // "#n" for a resource ordinal, such as a bitmap
-  short x, y, cx, cy;
-  DWORD style;
-  bool operator==(const Control& o) const {
-    return className == o.className && id == o.id && text == o.text && x == o.x && y == o.y &&
-           cx == o.cx && cy == o.cy && style == o.style;
-  }
-};
-
-void PrintTo(const Control& c, std::ostream* out) {
-  char style[16];
-  std::snprintf(style, sizeof(style), "0x%08lx", static_cast<unsigned long>(c.style));
-  *out << "{" << c.className << " " << c.id << " \"" << c.text << "\" " << c.x << "," << c.y << " "
-       << c.cx << "x" << c.cy << " " << style << "}";
-}
-
-struct DialogTemplate {
-  bool extended = false;
-  DWORD style = 0;
-  short x = 0, y = 0, cx = 0, cy = 0;
-  std::string caption;
-  WORD pointSize = 0;
-  std::string font;
-  std::vector<Control> controls;
-};
-
-class TemplateReader {
- public:
-  explicit TemplateReader(const std::string& bytes) : bytes_(bytes) {}
-  bool failed() const { return failed_; }
-
-  WORD Word() {
-    WORD value = 0;
-    Take(&value, sizeof(value));
-    return value;
-  }
-  DWORD Dword() {
-    DWORD value = 0;
-    Take(&value, sizeof(value));
-    return value;
-  }
-  short Short() { return static_cast<short>(Word()); }
-  void AlignToDword() { position_ = (position_ + 3) & ~static_cast<std::size_t>(3); }
-
-  // A string or an ordinal (sz_Or_Ord); the text is ASCII in these templates.
-  std::string StringOrOrdinal() {
-    WORD first = Word();
-    if (first == 0xFFFF) return "#" + std::to_string(Word());
-    return StringFrom(first);
-  }
-  std::string String() { return StringFrom(Word()); }
-
- private:
-  std::string StringFrom(WORD first) {
-    std::string text;
-    for (WORD c = first; c != 0 && !failed_; c = Word()) text += static_cast<char>(c);
-    return text;
-  }
-  void Take(void* value, std::size_t size) {
-    if (position_ + size > bytes_.size()) {
-      failed_ = true;
-      return;
-    }
-    std::memcpy(value, bytes_.data() + position_, size);
-    position_ += size;
-  }
-
-  const std::string& bytes_;
-  std::size_t position_ = 0;
-  bool failed_ = false;
-};
-
-// The predefined classes come as ordinals or as names in any case.
-std::string ClassName(const std::string& classField) {
-  for (const char* name : {"Button", "Edit", "Static"}) {
-    if (lstrcmpiA(classField.c_str(), name) == 0) return name;
-  }
-  if (classField == "#128") return "Button";
-  if (classField == "#129") return "Edit";
-  if (classField == "#130") return "Static";
-  return classField;
-}
+using harness::DialogTemplate;
+using Control = harness::DialogControl;
 
 DialogTemplate ReadDialog(int id) {
-  const std::string bytes = ResourceBytes(RT_DIALOG, MAKEINTRESOURCEA(id));
-  TemplateReader reader(bytes);
-  DialogTemplate dialog;
-  // DLGTEMPLATEEX begins with version 1 and the signature 0xFFFF.
-  dialog.extended = bytes.size() >= 4 && std::memcmp(bytes.data(), "\x01\x00\xFF\xFF", 4) == 0;
-  if (dialog.extended) {
-    reader.Dword();  // version, signature
-    reader.Dword();  // help id
-    reader.Dword();  // extended style
-    dialog.style = reader.Dword();
-  } else {
-    dialog.style = reader.Dword();
-    reader.Dword();  // extended style
-  }
-  const WORD count = reader.Word();
-  dialog.x = reader.Short();
-  dialog.y = reader.Short();
-  dialog.cx = reader.Short();
-  dialog.cy = reader.Short();
-  reader.StringOrOrdinal();  // menu
-  reader.StringOrOrdinal();  // class
-  dialog.caption = reader.String();
-  if (dialog.style & DS_SETFONT) {
-    dialog.pointSize = reader.Word();
-    if (dialog.extended) {
-      reader.Word();  // weight
-      reader.Word();  // italic, character set
-    }
-    dialog.font = reader.String();
-  }
-  for (WORD i = 0; i < count && !reader.failed(); ++i) {
-    reader.AlignToDword();
-    Control control;
-    if (dialog.extended) {
-      reader.Dword();  // help id
-      reader.Dword();  // extended style
-      control.style = reader.Dword();
-    } else {
-      control.style = reader.Dword();
-      reader.Dword();  // extended style
-    }
-    control.x = reader.Short();
-    control.y = reader.Short();
-    control.cx = reader.Short();
-    control.cy = reader.Short();
-    control.id = dialog.extended ? static_cast<int>(reader.Dword()) : reader.Short();
-    control.className = ClassName(reader.StringOrOrdinal());
-    control.text = reader.StringOrOrdinal();
-    const WORD extra = reader.Word();
-    for (WORD b = 0; b < extra; ++b) reader.Word();
-    dialog.controls.push_back(control);
-  }
-  EXPECT_FALSE(reader.failed()) << "dialog " << id << " is truncated";
+  const DialogTemplate dialog =
+      harness::ReadDialogTemplate(ResourceBytes(RT_DIALOG, MAKEINTRESOURCEA(id)));
+  EXPECT_FALSE(dialog.truncated) << "dialog " << id << " is truncated";
   return dialog;
 }
 
