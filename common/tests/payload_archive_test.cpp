@@ -110,11 +110,10 @@ TEST(PayloadArchiveTest, SizeFieldIsLittleEndian) {
 TEST(PayloadArchiveTest, SafeEntryNames) {
   const std::string longest(kMaxNameLength, 'n');
   // "caf\xe9" is a word in an ANSI code page: the installers take such names verbatim.
-  const std::string accepted[] = {"a", "BinDL", "amp.sch", "with space", ".hidden", "caf\xe9",
-                                  longest,
-                                  // Near device names, but none.
-                                  "console", "nul_x", "auxiliary.c", "nullable.txt", "com10",
-                                  ".nul", "lpt"};
+  const std::string accepted[] = {
+      "a", "BinDL", "amp.sch", "with space", ".hidden", "caf\xe9", longest,
+      // Near device names, but none.
+      "console", "nul_x", "auxiliary.c", "nullable.txt", "com10", ".nul", "lpt"};
   const std::string refused[] = {
       longest + "n",
       "",

@@ -358,8 +358,8 @@ TEST_F(GatesetupTest, AFailedRunKeepsTheWindowOpenAndWritesTheLog) {
 
 TEST_F(GatesetupTest, AProgramGroupThatCannotBeMadeEndsInTheErrorEnding) {
   // A file where the all-users program group must go.
-  ASSERT_TRUE(harness::WriteFileBytes(
-      harness::KnownFolderPath(CSIDL_COMMON_PROGRAMS) + "\\Morvane", "not a folder"));
+  ASSERT_TRUE(harness::WriteFileBytes(harness::KnownFolderPath(CSIDL_COMMON_PROGRAMS) + "\\Morvane",
+                                      "not a folder"));
   std::vector<std::string> fileLines;
   CollectFileLines(payloadFolder, "", &fileLines);
   std::string expected = LogHeading(root_);

@@ -13,8 +13,8 @@ std::string NameOf(LPCSTR name) {
 }
 
 BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR param) {
-  reinterpret_cast<std::set<std::string>*>(param)->insert(NameOf(type) + "/" + NameOf(name) +
-                                                          "/" + std::to_string(language));
+  reinterpret_cast<std::set<std::string>*>(param)->insert(NameOf(type) + "/" + NameOf(name) + "/" +
+                                                          std::to_string(language));
   return TRUE;
 }
 

@@ -36,7 +36,7 @@ struct DialogControl {
 void PrintTo(const DialogControl& control, std::ostream* out);
 
 struct DialogTemplate {
-  bool extended = false;  // DLGTEMPLATEEX
+  bool extended = false;   // DLGTEMPLATEEX
   bool truncated = false;  // the template ended before its last field
   DWORD style = 0;
   DWORD extendedStyle = 0;

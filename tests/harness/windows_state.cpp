@@ -135,9 +135,9 @@ bool WriteRegistryValue(HKEY hive, const char* key, const char* valueName, DWORD
       ERROR_SUCCESS) {
     return false;
   }
-  LONG result = RegSetValueExA(created, valueName, 0, type,
-                               reinterpret_cast<const BYTE*>(data.data()),
-                               static_cast<DWORD>(data.size()));
+  LONG result =
+      RegSetValueExA(created, valueName, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                     static_cast<DWORD>(data.size()));
   RegCloseKey(created);
   return result == ERROR_SUCCESS;
 }

@@ -13,15 +13,15 @@
 constexpr std::int32_t kProgressControlId = 122;
 
 struct ExtractionContext {
-  std::uint32_t archiveSize = 0;      // size of the resource, as the system reports it
-  std::int32_t totalFiles = 0;        // file entries, set by the count pass
-  std::int32_t filesWritten = 0;      // file entries written so far
+  std::uint32_t archiveSize = 0;  // size of the resource, as the system reports it
+  std::int32_t totalFiles = 0;    // file entries, set by the count pass
+  std::int32_t filesWritten = 0;  // file entries written so far
   std::int32_t lastShownPercentage = -1;
-  std::int32_t progressControl = 0;   // control id of the percentage display
+  std::int32_t progressControl = 0;          // control id of the percentage display
   const std::uint8_t* cursor = nullptr;      // next unread byte of the archive
   const std::uint8_t* archiveEnd = nullptr;  // one past the last byte; no read goes beyond
   InstallJournal journal;
-  HWND ownerWindow = nullptr;         // dialog holding the progress control; null: no display
+  HWND ownerWindow = nullptr;  // dialog holding the progress control; null: no display
 };
 
 // Points the context at an archive in memory (the locked resource): archive
@@ -46,8 +46,8 @@ bool ExtractDirectory(ExtractionContext& context, const char* folderPath, int de
 
 // Writes one file's content, records it, writes the companion file of a
 // schematic and advances the progress display.
-bool WriteArchiveFile(ExtractionContext& context, const char* filePath,
-                      const std::uint8_t* content, std::uint32_t size);
+bool WriteArchiveFile(ExtractionContext& context, const char* filePath, const std::uint8_t* content,
+                      std::uint32_t size);
 
 // Creates and records "msim.ini" in the Windows folder when it is absent.
 void WriteHelpSettingsFile(ExtractionContext& context);

@@ -8,9 +8,9 @@
 enum ShortcutKind { ExamplesShortcut, SimulatorShortcut, UninstallShortcut };
 
 struct ShortcutSet {
-  CountedString folder;    // where shortcuts are being made: the group, later the desktop
-  CountedString linkPath;  // the shortcut file being made
-  InstallJournal journal;  // the group folder and every shortcut file, in the order made
+  CountedString folder;       // where shortcuts are being made: the group, later the desktop
+  CountedString linkPath;     // the shortcut file being made
+  InstallJournal journal;     // the group folder and every shortcut file, in the order made
   CountedString browserPath;  // the web browser's program, empty when none was found
 
   // Creates the group in the all-users (currentUserOnly 0) or the current

@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kFolders = 96;
 constexpr int kFiles = 1220;
-constexpr int kProgramFiles = 207;  // in BinDL, the rest in Examples
+constexpr int kProgramFiles = 207;                         // in BinDL, the rest in Examples
 constexpr std::uint32_t kTotalBytes = 36872127u - 64000u;  // content; the rest is names and tags
 constexpr int kRounds = 5;
 
@@ -72,7 +72,8 @@ SyntheticPayload MakePayload() {
           nested ? payload.folders.back() : std::string(sectionNames[section]);
       const std::string path = parent + "\\" + name;
       payload.folders.push_back(path);
-      const int files = sectionFiles[section] / folders + (folder < sectionFiles[section] % folders);
+      const int files =
+          sectionFiles[section] / folders + (folder < sectionFiles[section] % folders);
       for (int i = 0; i < files; ++i, ++fileNumber) {
         const std::uint32_t size =
             fileNumber == kFiles - 1 ? kTotalBytes - offset : kTotalBytes / kFiles;
