@@ -26,3 +26,9 @@ foreach(dir zrsetup/journal/tests/native zrsetup/integration/tests/native
     add_subdirectory(${dir})
   endif()
 endforeach()
+
+# libFuzzer targets of the plain logic; they need clang.
+option(ZR_FUZZ "Build the fuzz targets (configure with CMAKE_CXX_COMPILER=clang++)" OFF)
+if(ZR_FUZZ)
+  add_subdirectory(zrsetup/integration/tests/fuzz)
+endif()
