@@ -13,6 +13,7 @@
 
 #include "dialog_waits.h"
 #include "gui_driver.h"
+#include "install_journal.h"
 #include "shortcut_expectations.h"
 #include "windows_state.h"
 #include "zrsetup_dialogs.h"
@@ -168,6 +169,35 @@ TEST(ConfigurationScenario, CompleteInstallationForTheCurrentUser) {
   ASSERT_NO_FATAL_FAILURE(Install(true));
   ExpectConfiguration();
   ExpectShortcuts(CSIDL_PROGRAMS, CSIDL_DESKTOPDIRECTORY);
+}
+
+// What the uninstaller does with the two journals: every record, newest first,
+// "links" after "files", with the derived-file rule of the rollback. Nothing
+// of the installation may be left afterwards, so the journals must name
+// everything that was made (the user folder, the user's own, stays).
+TEST(ConfigurationScenario, JournalsNameEverythingTheInstallationMade) {
+  ASSERT_NO_FATAL_FAILURE(Install(false));
+  const std::string group = KnownFolderPath(CSIDL_COMMON_PROGRAMS) + "\\Morvane";
+  const std::string desktop = KnownFolderPath(CSIDL_COMMON_DESKTOPDIRECTORY);
+  const std::string helpSettings = harness::WindowsFolder() + "\\msim.ini";
+  ASSERT_TRUE(harness::FolderExists(group));
+  ASSERT_TRUE(harness::FileExists(helpSettings));
+
+  InstallJournal journals;
+  for (const char* name : {"\\files", "\\links"}) {
+    std::string text;
+    ASSERT_TRUE(harness::ReadFileBytes(kInstallationFolder + name, &text)) << name;
+    for (const std::string& record : SplitLines(text)) journals.Append(record.c_str());
+  }
+  journals.RollBack();  // false: BinDL\nom.ind is the simulator's to make
+
+  EXPECT_FALSE(harness::FolderExists(kInstallationFolder))
+      << "left behind: " << ::testing::PrintToString(harness::ListTree(kInstallationFolder));
+  EXPECT_FALSE(harness::FolderExists(group));
+  EXPECT_FALSE(harness::FileExists(desktop + "\\ZR Examples.lnk"));
+  EXPECT_FALSE(harness::FileExists(desktop + "\\ZR PSpice.lnk"));
+  EXPECT_FALSE(harness::FileExists(helpSettings));
+  EXPECT_TRUE(harness::FolderExists(kUserFolder));
 }
 
 // The registry values of the first installation stop the second one before
