@@ -41,7 +41,12 @@ export DISPLAY=":$(head -n1 "$run/display")"
 timeout --kill-after=10 "${ZR_WINE_TIMEOUT:-240}" "$loader" "$@"
 rc=$?
 
+if [ $rc -ne 0 ]; then echo "wine-run: $(basename "$1") ended with exit code $rc" >&2; fi
+
+# End this prefix's server and wait until it is gone: the next test's prefix
+# may get the same inode, and with it the same server socket.
 timeout 20 "$server" -k 2>/dev/null
+timeout 20 "$server" -w 2>/dev/null
 kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null
 if [ "${ZR_KEEP_PREFIX:-0}" = 1 ]; then
   echo "wine-run: prefix kept in $run" >&2
