@@ -6,6 +6,13 @@ if(ZR_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+# libFuzzer targets of the plain logic; they need clang. Everything is built
+# with coverage instrumentation for them.
+option(ZR_FUZZ "Build the fuzz targets (configure with CMAKE_CXX_COMPILER=clang++)" OFF)
+if(ZR_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 find_package(GTest QUIET)
 if(NOT GTest_FOUND)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -18,6 +25,8 @@ add_subdirectory(common)
 add_subdirectory(tools/packer)
 add_subdirectory(common/tests)
 
+include(zrsetup/HostLibraries.cmake)
+
 # Native tests of the installers' plain logic, where a module has them.
 foreach(dir zrsetup/journal/tests/native zrsetup/integration/tests/native
             zrsetup/driver/tests/native gatesetup/logview/tests/native
@@ -27,8 +36,6 @@ foreach(dir zrsetup/journal/tests/native zrsetup/integration/tests/native
   endif()
 endforeach()
 
-# libFuzzer targets of the plain logic; they need clang.
-option(ZR_FUZZ "Build the fuzz targets (configure with CMAKE_CXX_COMPILER=clang++)" OFF)
 if(ZR_FUZZ)
   add_subdirectory(zrsetup/integration/tests/fuzz)
 endif()

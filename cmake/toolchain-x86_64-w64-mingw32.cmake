@@ -1,18 +1,3 @@
-# Cross build for Windows with Debian's mingw-w64 compilers (x86_64). Both builds use
-# the posix threading model, so that the tested x86_64 build and the shipped i686
-# build have the same runtime (GoogleTest needs its std::mutex); the programs start
-# no thread, and -static links libwinpthread in, so they import only system DLLs.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for Windows, x86_64: the build the tests run under Wine.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(ZR_TARGET_TRIPLE x86_64-w64-mingw32)
-
-set(CMAKE_C_COMPILER ${ZR_TARGET_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${ZR_TARGET_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${ZR_TARGET_TRIPLE}-windres)
-set(CMAKE_OBJDUMP ${ZR_TARGET_TRIPLE}-objdump)
-set(CMAKE_STRIP ${ZR_TARGET_TRIPLE}-strip)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${ZR_TARGET_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/MingwToolchain.cmake)

@@ -113,6 +113,22 @@ std::vector<std::string> ExpectedFilesJournal(const std::string& folder,
 
 class ZrsetupScenario : public ::testing::Test {
  protected:
+  // A registry key as an earlier installation leaves it; only its presence counts.
+  static void CreateKey(const char* key) {
+    ASSERT_TRUE(harness::WriteRegistryValue(HKEY_LOCAL_MACHINE, key, "probe", REG_SZ,
+                                            std::string("x", 2)));
+  }
+
+  // With the older simulator's key present, starts zrsetup, presses OK and
+  // waits for the older-version dialog.
+  void StartUpToOlderVersionDialog() {
+    ASSERT_NO_FATAL_FAILURE(CreateKey(kOlderSimulatorKey));
+    ASSERT_NO_FATAL_FAILURE(StartAndWaitForWelcome());
+    harness::PressButton(welcome_, kOk);
+    older_ = harness::WaitForWindow(program_, IsOlderVersionDialog, kTimeoutMs);
+    ASSERT_NE(older_, nullptr) << "no older-version dialog";
+  }
+
   // Starts zrsetup and waits for its welcome dialog.
   void StartAndWaitForWelcome(const std::string& program = g_zrsetup) {
     ASSERT_TRUE(program_.Start(program)) << program;
@@ -159,6 +175,7 @@ class ZrsetupScenario : public ::testing::Test {
   harness::ProgramUnderTest program_;
   HWND welcome_ = nullptr;
   HWND folders_ = nullptr;
+  HWND older_ = nullptr;
 };
 
 TEST_F(ZrsetupScenario, CancelInWelcomeDialogEndsWithoutChanges) {
@@ -199,11 +216,9 @@ class EarlierInstallation : public ZrsetupScenario {
  protected:
   void ExpectInstallationExists(bool withOlderSimulatorKey) {
     if (withOlderSimulatorKey) {
-      ASSERT_TRUE(harness::WriteRegistryValue(HKEY_LOCAL_MACHINE, kOlderSimulatorKey, "probe",
-                                              REG_SZ, std::string("x", 2)));
+      ASSERT_NO_FATAL_FAILURE(CreateKey(kOlderSimulatorKey));
     }
-    ASSERT_TRUE(harness::WriteRegistryValue(HKEY_LOCAL_MACHINE, kOwnInstallationKey, "probe",
-                                            REG_SZ, std::string("x", 2)));
+    ASSERT_NO_FATAL_FAILURE(CreateKey(kOwnInstallationKey));
     StartAndWaitForWelcome();
     harness::PressButton(welcome_, kOk);
     HWND box = program_.WaitForMessageBox(kTimeoutMs);
@@ -224,12 +239,8 @@ TEST_F(EarlierInstallation, BothKeysGiveInstallationExistsWithoutOlderVersionDia
 }
 
 TEST_F(ZrsetupScenario, OlderSimulatorDefaultChoiceEndsSilently) {
-  ASSERT_TRUE(harness::WriteRegistryValue(HKEY_LOCAL_MACHINE, kOlderSimulatorKey, "probe", REG_SZ,
-                                          std::string("x", 2)));
-  StartAndWaitForWelcome();
-  harness::PressButton(welcome_, kOk);
-  HWND older = harness::WaitForWindow(program_, IsOlderVersionDialog, kTimeoutMs);
-  ASSERT_NE(older, nullptr);
+  ASSERT_NO_FATAL_FAILURE(StartUpToOlderVersionDialog());
+  HWND older = older_;
   EXPECT_EQ(GetWindow(older, GW_OWNER), welcome_);
   EXPECT_TRUE(harness::IsButtonChecked(older, kFirstChoice));
   EXPECT_FALSE(harness::IsButtonChecked(older, kSecondChoice));
@@ -240,12 +251,8 @@ TEST_F(ZrsetupScenario, OlderSimulatorDefaultChoiceEndsSilently) {
 }
 
 TEST_F(ZrsetupScenario, OlderSimulatorForcedInstallationGoesToFolderDialog) {
-  ASSERT_TRUE(harness::WriteRegistryValue(HKEY_LOCAL_MACHINE, kOlderSimulatorKey, "probe", REG_SZ,
-                                          std::string("x", 2)));
-  StartAndWaitForWelcome();
-  harness::PressButton(welcome_, kOk);
-  HWND older = harness::WaitForWindow(program_, IsOlderVersionDialog, kTimeoutMs);
-  ASSERT_NE(older, nullptr);
+  ASSERT_NO_FATAL_FAILURE(StartUpToOlderVersionDialog());
+  HWND older = older_;
   harness::ClickRadioButton(older, kSecondChoice);
   EXPECT_FALSE(harness::IsButtonChecked(older, kFirstChoice));
   harness::PressButton(older, kOk);
