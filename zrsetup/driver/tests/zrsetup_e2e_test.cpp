@@ -115,8 +115,8 @@ class ZrsetupScenario : public ::testing::Test {
  protected:
   // A registry key as an earlier installation leaves it; only its presence counts.
   static void CreateKey(const char* key) {
-    ASSERT_TRUE(harness::WriteRegistryValue(HKEY_LOCAL_MACHINE, key, "probe", REG_SZ,
-                                            std::string("x", 2)));
+    ASSERT_TRUE(
+        harness::WriteRegistryValue(HKEY_LOCAL_MACHINE, key, "probe", REG_SZ, std::string("x", 2)));
   }
 
   // With the older simulator's key present, starts zrsetup, presses OK and
